@@ -1,0 +1,7 @@
+#include "recordingchartfx.h"
+
+std::int32_t RecordingChartfx::PrintChart() {
+    OnOperation("PrintChart()");
+    printed_.push_back(shown());
+    return 1;
+}

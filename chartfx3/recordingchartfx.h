@@ -1,0 +1,25 @@
+// RecordingChartfx: a chart control without a screen that keeps every operation it was sent
+// and the charts it published; for tests and the report tool.
+#pragma once
+
+#include "modelchartfx.h"
+
+#include <string>
+#include <vector>
+
+class RecordingChartfx : public ModelChartfx {
+public:
+    std::int32_t PrintChart() override;
+
+    const std::vector<std::string>& operations() const { return operations_; }
+    void clearOperations() { operations_.clear(); }
+    // What PrintChart would have put on paper, one entry per call.
+    const std::vector<ChartModel>& printed() const { return printed_; }
+
+protected:
+    void OnOperation(const std::string& op) override { operations_.push_back(op); }
+
+private:
+    std::vector<std::string> operations_;
+    std::vector<ChartModel> printed_;
+};

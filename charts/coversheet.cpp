@@ -1,0 +1,57 @@
+#include "coversheet.h"
+
+#include "cp1252.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+constexpr std::size_t kPeriodCapacity = 15;
+constexpr std::size_t kLineCapacity = 255;
+
+std::string Field(std::string_view line, std::size_t from) {
+    if (from > line.size())
+        return {};
+    const std::string_view rest = line.substr(from);
+    return std::string(rest.substr(0, std::min(rest.find(';'), kPeriodCapacity)));
+}
+
+} // namespace
+
+std::string PeriodStartOf(const StatisticsStore& s) {
+    const std::string& line = s.HeaderLines[5];
+    const std::size_t first = line.find(';');
+    return first == std::string::npos ? std::string() : Field(line, first + 1);
+}
+
+std::string PeriodStopOf(const StatisticsStore& s) { return Field(s.HeaderLines[2], 0); }
+
+std::int64_t CallTotalOf(const StatisticsStore& s) {
+    std::int64_t total = 0;
+    for (int f = 1; f <= s.FloorCount; ++f)
+        for (int g = 0; g < kCallGroups; ++g)
+            total += s.CallStat[g][0][f];
+    return total;
+}
+
+std::vector<std::string> BuildCoverSheet(const StatisticsStore& s) {
+    // The file name is a path of this system (UTF-8); header texts come from the file.
+    const std::string fileLine = Utf8CutBytes("Datei: " + s.FileName.str(), kLineCapacity);
+    return {"QVL Gruppenstatistik ",
+            "",
+            "Kunde: ",
+            "",
+            "Kommission: ",
+            "",
+            fileLine,
+            "",
+            "Anzahl Stockwerke: " + std::to_string(s.FloorCount),
+            "",
+            "Statistik Start:   " + Cp1252ToUtf8(PeriodStartOf(s)),
+            "",
+            "Statistik Stop:   " + Cp1252ToUtf8(PeriodStopOf(s)),
+            "",
+            "Summe der Außenrufe:   " + std::to_string(CallTotalOf(s)),
+            ""};
+}

@@ -1,0 +1,92 @@
+#!/usr/bin/env python3
+"""Writes a realistic statistics file of a lift group: an office building with 14 floors.
+
+Morning up-peak from the ground floor, lunch traffic, evening down-peak; four shafts of
+which D serves less; Windows-1252 text with CR LF line ends, as the controllers write it.
+
+    python3 make_sample.py [--floors N] [--seed S] [OUT.csv]
+"""
+import argparse
+import random
+
+
+def hourly_profile(hour, kind):
+    """Relative call rate of one floor in one hour; kind is 'lobby', 'office' or 'basement'."""
+    morning = {7: 0.6, 8: 1.0, 9: 0.5}.get(hour, 0.0)
+    lunch = {11: 0.3, 12: 0.7, 13: 0.6}.get(hour, 0.0)
+    evening = {16: 0.5, 17: 1.0, 18: 0.4}.get(hour, 0.0)
+    office_hours = 0.15 if 8 <= hour <= 17 else (0.02 if 6 <= hour <= 20 else 0.0)
+    if kind == "lobby":  # people arrive here and go up; lunch goes out and back
+        return {"up": 6 * morning + 2 * lunch + office_hours + 0.3 * evening,
+                "down": 0.0}
+    if kind == "basement":  # garage: up in the morning, down is rare
+        return {"up": 2 * morning + 0.5 * lunch + office_hours, "down": 0.0}
+    return {"up": 0.2 * morning + 0.6 * lunch + office_hours,
+            "down": 0.2 * morning + 0.9 * lunch + 1.2 * evening + office_hours}
+
+
+def split(total, weights, rng):
+    """Splits a count over buckets by weight, exactly."""
+    parts = [0] * len(weights)
+    for _ in range(total):
+        parts[rng.choices(range(len(weights)), weights)[0]] += 1
+    return parts
+
+
+def build(floors, seed):
+    rng = random.Random(seed)
+    shafts = [1.0, 1.0, 0.9, 0.35]  # shaft D is a service lift and serves less
+    lines = [
+        "QVL Gruppenstatistik;Gruppe 1;",
+        "07.11.26 23:59;Stop;",
+        "Anlage;Bürohaus Hafenstraße 12;",
+        "Aufzüge;4;Schacht A-D;",
+        "Start;01.11.26 00:00;",
+        f"Etagen;{floors};",
+        "Türen;2;A,B;",
+        "Etage;WZ Ab A;Ab A;A;B;C;D;WZ Ab B;Ab B;A;B;C;D;"
+        "WZ Auf A;Auf A;A;B;C;D;WZ Auf B;Auf B;A;B;C;D;",
+    ]
+    for f in range(1, floors + 1):
+        kind = "basement" if f == 1 else "lobby" if f == 2 else "office"
+        top = f == floors
+        size = rng.uniform(0.8, 1.3)
+        down_h, up_h = [], []
+        for h in range(24):
+            p = hourly_profile(h, kind)
+            down_h.append(0 if f == 1 else int(rng.gauss(40 * size * p["down"], 2) + 0.5)
+                          if p["down"] else 0)
+            up_h.append(0 if top else max(0, int(rng.gauss(40 * size * p["up"], 2) + 0.5))
+                        if p["up"] else 0)
+        down_h = [max(0, v) for v in down_h]
+        down, up = sum(down_h), sum(up_h)
+        # Door B exists at the lobby and the basement only (rear entrance, garage).
+        b_share = 0.35 if f <= 2 else 0.0
+        down_b = int(down * b_share)
+        up_b = int(up * b_share)
+        blocks = []
+        for calls, busy in ((down - down_b, down > 300), (down_b, False),
+                            (up - up_b, up > 300), (up_b, False)):
+            mean_wait = rng.uniform(14, 28) if busy else rng.uniform(8, 18)  # seconds
+            wait_sum = int(calls * mean_wait * 100)  # hundredths of a second
+            blocks += [wait_sum, calls] + split(calls, shafts, rng)
+        lines.append(f"{f};" + "".join(f"{v};" for v in blocks))
+        lines.append(";" + "".join(f"{v};" for v in down_h + up_h))
+    travel = [int(rng.uniform(0.9, 1.1) * w * 52000) for w in shafts]
+    lines.append("-;" + "".join(f"{v};" for v in travel))
+    lines.append("Ende der Statistik;")
+    return "".join(line + "\r\n" for line in lines).encode("cp1252")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("out", nargs="?", default="buerohaus-14.csv")
+    parser.add_argument("--floors", type=int, default=14)
+    parser.add_argument("--seed", type=int, default=1307)
+    args = parser.parse_args()
+    with open(args.out, "wb") as f:
+        f.write(build(args.floors, args.seed))
+
+
+if __name__ == "__main__":
+    main()

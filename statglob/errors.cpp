@@ -1,0 +1,72 @@
+#include "errors.h"
+
+#include "cp1252.h"
+
+#include <cerrno>
+
+namespace {
+
+// The field text shown is cut here: the message must stay readable for a line of any length.
+constexpr std::size_t kMaxShownField = 255;
+
+std::string ConversionText(std::string_view field) {
+    std::string shown = Cp1252ToUtf8(field.substr(0, kMaxShownField));
+    if (field.size() > kMaxShownField)
+        shown += "…";
+    return "'" + shown + "' ist kein gültiger Integerwert";
+}
+
+} // namespace
+
+IoError::IoError(int code) : std::runtime_error(TextFor(code)), code_(code) {}
+
+std::string IoError::TextFor(int code) {
+    switch (code) {
+    case 2:
+        return "Datei nicht gefunden";
+    case 3:
+        return "Ungültiger Dateiname";
+    case 4:
+        return "Zu viele Dateien geöffnet";
+    case 5:
+        return "Dateizugriff verweigert";
+    case 100:
+        return "Lesen nach Dateiende (EOF)";
+    case 101:
+        return "Kapazität der Diskette/Festplatte erschöpft";
+    case 106:
+        return "Ungültige numerische Eingabe";
+    default:
+        return "I/O-Fehler " + std::to_string(code);
+    }
+}
+
+int IoError::CodeFromErrno(int err) {
+    switch (err) {
+    case ENOENT:
+        return 2;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case EINVAL:
+        return 3;
+    case EMFILE:
+    case ENFILE:
+        return 4;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS:
+    case ETXTBSY:
+        return 5;
+    case ENOSPC:
+    case EFBIG:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return 101;
+    default:
+        return 1000 + err;
+    }
+}
+
+ConversionError::ConversionError(std::string_view field) : std::runtime_error(ConversionText(field)) {}

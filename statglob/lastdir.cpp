@@ -1,0 +1,65 @@
+#include "lastdir.h"
+
+#include "errors.h"
+#include "shortstring.h"
+#include "textfile.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+std::string DefaultLastDirPath() {
+#ifdef _WIN32
+    return "c:\\default.sta";
+#else
+    std::string base;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
+        base = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        base = std::string(home) + "/.config";
+    else
+        base = ".";
+    return base + "/gruppenstatistik/default.sta";
+#endif
+}
+
+std::string ReadLastDir(const std::string& path) {
+    TextFile file(path);
+    file.Reset();
+    std::string line = file.ReadLine();
+    file.Close();
+    // Editors on Linux end lines with LF alone; it ends the folder name too.
+    if (const auto lf = line.find('\n'); lf != std::string::npos)
+        line.resize(lf);
+    return ShortString<255>(line).str();
+}
+
+void WriteLastDir(const std::string& path, const std::string& lastDir) {
+    const fs::path target = fs::u8path(path);
+    std::error_code ec;
+    if (target.has_parent_path() && !fs::exists(target.parent_path(), ec)) {
+        fs::create_directories(target.parent_path(), ec);
+        if (ec)
+            throw IoError(IoError::CodeFromErrno(ec.value()));
+    }
+    const std::string temp = path + ".tmp";
+    {
+        TextFile file(temp);
+        file.Rewrite();
+        try {
+            file.Write(ShortString<255>(lastDir).view());
+            file.Close();
+        } catch (...) {
+            fs::remove(fs::u8path(temp), ec);
+            throw;
+        }
+    }
+    fs::rename(fs::u8path(temp), target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(fs::u8path(temp), ignored);
+        throw IoError(IoError::CodeFromErrno(ec.value()));
+    }
+}

@@ -1,0 +1,17 @@
+// The last-directory file: carries LastDir, the folder opened last, from one run to the next.
+#pragma once
+
+#include <string>
+
+// Where the file lives: "c:\default.sta" on Windows; elsewhere default.sta in the user's
+// configuration folder ($XDG_CONFIG_HOME, else ~/.config) under gruppenstatistik/.
+std::string DefaultLastDirPath();
+
+// The first line of the file: up to CR, LF, Ctrl-Z or the end, at most 255 characters.
+// Throws IoError (code 2 when the file does not exist).
+std::string ReadLastDir(const std::string& path);
+
+// Writes `lastDir` without a line end. The text goes to a temporary file beside it first and
+// replaces the old file only when complete. The folder is created when missing.
+// Throws IoError.
+void WriteLastDir(const std::string& path, const std::string& lastDir);

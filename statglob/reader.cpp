@@ -1,0 +1,156 @@
+#include "reader.h"
+
+#include "cp1252.h"
+#include "errors.h"
+#include "textfile.h"
+
+#include <cstdint>
+
+namespace {
+
+#ifdef _WIN32
+constexpr std::string_view kSeparators = "\\/";
+#else
+constexpr std::string_view kSeparators = "/";
+#endif
+
+constexpr int kHeaderLines = 8;
+
+// The file lists the groups as A down, B down, A up, B up.
+constexpr CallGroup kFileOrder[kCallGroups] = {ADown, BDown, AUp, BUp};
+
+// Position after field 1: on its ';', or on the last character when there is none.
+std::size_t SkipFirstField(std::string_view line) {
+    std::size_t p = 0;
+    while (p < line.size() && (p == 0 || line[p - 1] != ';'))
+        ++p;
+    return p;
+}
+
+} // namespace
+
+std::string FolderOf(std::string_view path) {
+    const std::size_t sep = path.find_last_of(kSeparators);
+    if (sep == std::string_view::npos)
+        return {};
+    if (sep == 0 && path[0] == '/')
+        return "/";
+    return std::string(path.substr(0, sep));
+}
+
+StatisticsStore ReadStatisticsFile(StatisticsStore& store, const std::string& path) {
+    store.FileName = Utf8CutBytes(path, decltype(store.FileName)::Capacity);
+    store.LastDir = Utf8CutBytes(FolderOf(path), decltype(store.LastDir)::Capacity);
+
+    StatisticsStore scratch = store;
+    TextFile file(path);
+    file.Reset();
+    for (int k = 1; k <= kHeaderLines; ++k)
+        if (!file.Eof())
+            scratch.HeaderLines[k] = file.ReadLine();
+
+    // Pairs beyond what the tables hold are only counted, so the message can name the floors.
+    constexpr int kMaxPairs = kMaxFloors + 1;
+    long pairs = 0;
+    while (!file.Eof()) {
+        ++pairs;
+        if (pairs <= kMaxPairs) {
+            scratch.FloorLines[pairs] = file.ReadLine();
+            scratch.HourLines[pairs] = file.ReadLine();
+        } else {
+            file.SkipLine();
+            file.SkipLine();
+        }
+    }
+    file.Close();
+
+    if (pairs == 0)
+        throw StatisticsError("Die Datei enthält keine Etagendaten.");
+    const long floors = pairs - 1;
+    if (floors > kMaxFloors)
+        throw StatisticsError("Die Datei enthält " + std::to_string(floors) +
+                              " Etagen; höchstens " + std::to_string(kMaxFloors) +
+                              " werden unterstützt.");
+    scratch.FloorCount = static_cast<std::uint8_t>(floors);
+    return scratch;
+}
+
+void ParseStatistics(StatisticsStore& s) {
+    const int count = s.FloorCount;
+    for (int i = 1; i <= count; ++i) {
+        const std::string& floorLine = s.FloorLines[i];
+        std::size_t p = SkipFirstField(floorLine);
+        for (CallGroup g : kFileOrder) {
+            s.WaitSum[g][i] = ParseNextInt(p, floorLine);
+            for (int row = 0; row <= kShafts; ++row)
+                s.CallStat[g][row][i] = ParseNextInt(p, floorLine);
+        }
+        const std::string& hourLine = s.HourLines[i];
+        p = 1; // character 1 is passed over, whatever it is
+        for (int r = 1; r <= kHours; ++r)
+            s.HourDown[r][i] = ParseNextInt(p, hourLine);
+        for (int r = 1; r <= kHours; ++r)
+            s.HourUp[r][i] = ParseNextInt(p, hourLine);
+    }
+    const std::string& travelLine = s.FloorLines[count + 1];
+    std::size_t p = SkipFirstField(travelLine);
+    for (int shaft = 0; shaft < kShafts; ++shaft)
+        s.TravelCount[shaft] = ParseNextInt(p, travelLine);
+}
+
+std::int32_t ParseNextInt(std::size_t& pos, std::string_view line) {
+    const std::size_t len = line.size();
+    const std::size_t start = pos;
+    std::size_t p = pos;
+    bool onSemicolon = false;
+    do {
+        ++p;
+        onSemicolon = p <= len && line[p - 1] == ';';
+    } while (!onSemicolon && p < len);
+    pos = p;
+
+    std::string_view field;
+    if (start < len) {
+        const std::size_t last = onSemicolon ? p - 1 : len;
+        field = line.substr(start, last - start);
+    }
+    return StrToInt(field);
+}
+
+std::int32_t StrToInt(std::string_view field) {
+    std::size_t i = 0;
+    const std::size_t n = field.size();
+    while (i < n && field[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < n && (field[i] == '+' || field[i] == '-')) {
+        negative = field[i] == '-';
+        ++i;
+    }
+    if (i == n)
+        throw ConversionError(field);
+    constexpr std::int64_t kLimit = std::int64_t{INT32_MAX} + 1;
+    std::int64_t value = 0;
+    for (; i < n; ++i) {
+        const char c = field[i];
+        if (c < '0' || c > '9')
+            throw ConversionError(field);
+        value = value * 10 + (c - '0');
+        if (value > kLimit)
+            throw ConversionError(field);
+    }
+    if (negative)
+        value = -value;
+    if (value > INT32_MAX)
+        throw ConversionError(field);
+    return static_cast<std::int32_t>(value);
+}
+
+void LoadStatisticsFile(StatisticsStore& store, const std::string& path,
+                        const std::function<void()>& afterRead) {
+    StatisticsStore scratch = ReadStatisticsFile(store, path);
+    if (afterRead)
+        afterRead();
+    ParseStatistics(scratch);
+    store = std::move(scratch);
+}

@@ -1,0 +1,13 @@
+#include "store.h"
+
+void StatisticsStore::SetLabelDefaults() {
+    FloorNames[0] = "KG";
+    FloorNames[1] = "EG";
+    for (int k = 2; k < kFloorSlots; ++k)
+        FloorNames[k] = std::to_string(k - 1);
+    for (int h = 0; h < kHours; ++h)
+        HourNames[h] = std::to_string(h) + ":00 Uhr";
+    const char* shafts[kShafts] = {"Schacht A", "Schacht B", "Schacht C", "Schacht D"};
+    for (int s = 0; s < kShafts; ++s)
+        ShaftNames[s] = shafts[s];
+}

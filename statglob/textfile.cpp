@@ -1,0 +1,147 @@
+#include "textfile.h"
+
+#include "errors.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+#ifdef _WIN32
+#include <filesystem>
+#endif
+
+namespace {
+
+constexpr char kCtrlZ = 26;
+constexpr std::size_t kBufferSize = 64 * 1024;
+
+std::FILE* OpenFile(const std::string& path, bool forWriting) {
+    errno = 0;
+#ifdef _WIN32
+    return _wfopen(std::filesystem::u8path(path).c_str(), forWriting ? L"wb" : L"rb");
+#else
+    return std::fopen(path.c_str(), forWriting ? "wb" : "rb");
+#endif
+}
+
+} // namespace
+
+TextFile::TextFile(std::string path) : path_(std::move(path)) {}
+
+TextFile::~TextFile() {
+    if (file_)
+        std::fclose(file_);
+}
+
+void TextFile::Fail(int err) { throw IoError(IoError::CodeFromErrno(err ? err : EIO)); }
+
+void TextFile::RequireOpen(bool forWriting) {
+    // Like the runtime: an operation on a file not open in that mode is error 103/104/105.
+    if (!file_)
+        throw IoError(103);
+    if (writing_ != forWriting)
+        throw IoError(forWriting ? 105 : 104);
+}
+
+void TextFile::Reset() {
+    if (file_)
+        Close();
+    if (path_.empty())
+        throw IoError(2);
+    file_ = OpenFile(path_, false);
+    if (!file_)
+        Fail(errno);
+    writing_ = false;
+    end_ = false;
+    buf_.resize(kBufferSize);
+    pos_ = len_ = 0;
+}
+
+void TextFile::Rewrite() {
+    if (file_)
+        Close();
+    if (path_.empty())
+        throw IoError(2);
+    file_ = OpenFile(path_, true);
+    if (!file_)
+        Fail(errno);
+    writing_ = true;
+    end_ = false;
+}
+
+bool TextFile::Fill() {
+    if (pos_ < len_)
+        return true;
+    if (end_)
+        return false;
+    errno = 0;
+    len_ = std::fread(buf_.data(), 1, buf_.size(), file_);
+    pos_ = 0;
+    if (len_ == 0) {
+        if (std::ferror(file_))
+            Fail(errno);
+        end_ = true;
+        return false;
+    }
+    return true;
+}
+
+bool TextFile::Eof() {
+    RequireOpen(false);
+    if (!Fill())
+        return true;
+    if (buf_[pos_] == kCtrlZ) {
+        end_ = true;
+        pos_ = len_ = 0;
+        return true;
+    }
+    return false;
+}
+
+template <typename Sink> void TextFile::ScanLine(Sink&& sink) {
+    RequireOpen(false);
+    while (Fill()) {
+        const char* begin = buf_.data() + pos_;
+        const char* end = buf_.data() + len_;
+        const char* stop = std::find_if(begin, end, [](char c) { return c == '\r' || c == kCtrlZ; });
+        sink(begin, stop);
+        pos_ += static_cast<std::size_t>(stop - begin);
+        if (stop == end)
+            continue;
+        if (*stop == kCtrlZ) {
+            end_ = true;
+            pos_ = len_ = 0;
+            return;
+        }
+        ++pos_; // the CR
+        if (Fill() && buf_[pos_] == '\n')
+            ++pos_;
+        return;
+    }
+}
+
+std::string TextFile::ReadLine() {
+    std::string line;
+    ScanLine([&line](const char* b, const char* e) { line.append(b, e); });
+    return line;
+}
+
+void TextFile::SkipLine() {
+    ScanLine([](const char*, const char*) {});
+}
+
+void TextFile::Write(std::string_view text) {
+    RequireOpen(true);
+    errno = 0;
+    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size())
+        Fail(errno);
+}
+
+void TextFile::Close() {
+    if (!file_)
+        throw IoError(103);
+    std::FILE* f = std::exchange(file_, nullptr);
+    errno = 0;
+    if (std::fclose(f) != 0)
+        Fail(errno);
+}

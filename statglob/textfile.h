@@ -1,0 +1,43 @@
+// A text file as the statistics data sees it: CR ends a line (an LF after it belongs to the
+// line end), a lone LF is an ordinary character, Ctrl-Z ends the file. Every operation
+// raises IoError on failure.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TextFile {
+public:
+    explicit TextFile(std::string path);
+    ~TextFile();
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
+
+    void Reset();   // open for reading
+    void Rewrite(); // create for writing, replacing an existing file
+    bool Eof();
+    // Reads up to the next line end; at the end of the file the line is empty.
+    std::string ReadLine();
+    // Reads a line and throws it away (no allocation for its text).
+    void SkipLine();
+    void Write(std::string_view text);
+    void Close();
+
+    const std::string& path() const { return path_; }
+
+private:
+    template <typename Sink> void ScanLine(Sink&& sink);
+    bool Fill(); // false at the end of the data
+    void Fail(int err);
+    void RequireOpen(bool forWriting);
+
+    std::string path_;
+    std::FILE* file_ = nullptr;
+    bool writing_ = false;
+    bool end_ = false; // physical end or Ctrl-Z reached
+    std::vector<char> buf_;
+    std::size_t pos_ = 0;
+    std::size_t len_ = 0;
+};

@@ -1,0 +1,103 @@
+// Temporary folders and statistics files for tests.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+class TempDir {
+public:
+    TempDir() {
+        std::random_device rd;
+        path_ = std::filesystem::temp_directory_path() /
+                ("gs-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    const std::filesystem::path& path() const { return path_; }
+
+    // Writes the bytes as they are and returns the file's path.
+    std::string write(const std::string& name, const std::string& bytes) const {
+        const std::string p = file(name);
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Joins lines with the given line end, each line followed by it.
+inline std::string JoinLines(const std::vector<std::string>& lines, const std::string& eol = "\r\n") {
+    std::string out;
+    for (const auto& l : lines)
+        out += l + eol;
+    return out;
+}
+
+// Eight header lines with the period fields the cover sheet reads.
+inline std::vector<std::string> HeaderLines() {
+    return {"QVL Statistik Gruppe 1",
+            "07.12.26 18:00;Stop",
+            "Anlage;Buerohaus",
+            "Etagen;2",
+            "Start;01.12.26 06:00;",
+            "Kopf 6",
+            "Kopf 7",
+            "Kopf 8"};
+}
+
+// The two-floor file used throughout the tests, after its header.
+inline std::vector<std::string> WorkedExampleBody(bool withLastLine = true) {
+    std::vector<std::string> body = {
+        "1;350;7;4;3;0;0;120;3;1;2;0;0;410;9;5;4;0;0;90;2;2;0;0;0;",
+        ";0;0;0;0;0;0;0;4;3;0;0;0;0;0;0;0;3;0;0;0;0;0;0;0;0;0;0;0;0;0;0;5;0;0;0;0;4;0;0;0;0;2;0;0;"
+        "0;0;0;0;",
+        "2;0;0;0;0;0;0;250;5;3;2;0;0;610;12;6;6;0;0;0;0;0;0;0;0;",
+        ";0;0;0;0;0;0;0;0;0;5;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;6;6;0;0;0;0;0;0;0;0;0;0;0;"
+        "0;0;0;0;",
+        "-;1520;1388;0;0;",
+    };
+    if (withLastLine)
+        body.push_back("any text");
+    return body;
+}
+
+inline std::string WorkedExampleFile(bool withLastLine = true, const std::string& eol = "\r\n") {
+    auto lines = HeaderLines();
+    for (auto& l : WorkedExampleBody(withLastLine))
+        lines.push_back(l);
+    return JoinLines(lines, eol);
+}
+
+// A floor line and an hour line with one value everywhere; `floors` pairs plus trailer.
+inline std::string UniformFile(int floors, int value = 1) {
+    auto lines = HeaderLines();
+    const std::string v = std::to_string(value);
+    for (int f = 1; f <= floors; ++f) {
+        std::string floorLine = std::to_string(f) + ";";
+        for (int i = 0; i < 24; ++i)
+            floorLine += v + ";";
+        std::string hourLine = ";";
+        for (int i = 0; i < 48; ++i)
+            hourLine += v + ";";
+        lines.push_back(floorLine);
+        lines.push_back(hourLine);
+    }
+    lines.push_back("-;" + v + ";" + v + ";" + v + ";" + v + ";");
+    return JoinLines(lines);
+}
