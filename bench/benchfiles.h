@@ -5,8 +5,14 @@
 
 inline std::string BenchFile(int floors = 40) {
     std::string f;
-    const char* header[8] = {"QVL Statistik",  "07.12.26 18:00;", "Anlage;Bench", "Etagen;40",
-                             "Start;01.12.26 06:00;", "-", "-", "-"};
+    const char* header[8] = {"QVL Statistik",
+                             "07.12.26 18:00;",
+                             "Anlage;Bench",
+                             "Etagen;40",
+                             "Start;01.12.26 06:00;",
+                             "-",
+                             "-",
+                             "-"};
     for (const char* h : header)
         f += std::string(h) + "\r\n";
     unsigned seed = 12345;

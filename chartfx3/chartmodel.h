@@ -19,8 +19,8 @@ struct ChartModel {
     std::int16_t chartType = 2; // 2 bars, 5 pie
     bool chart3D = false;
     std::int32_t angles3D = 0;
-    double axisMax = 0;        // upper end of the value axis
-    std::int16_t topGap = 40;  // margins, see QtChartfx for their unit
+    double axisMax = 0;       // upper end of the value axis
+    std::int16_t topGap = 40; // margins, see QtChartfx for their unit
     std::int16_t bottomGap = 40;
     std::int16_t decimals = 0;
     std::int16_t fixedGap = 0;

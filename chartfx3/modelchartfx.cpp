@@ -10,9 +10,13 @@ std::string Num(double v) {
     return buf;
 }
 
-std::string Quote(const std::string& s) { return "\"" + s + "\""; }
+std::string Quote(const std::string& s) {
+    return "\"" + s + "\"";
+}
 
-std::string Prop(const char* name, long long v) { return std::string(name) + "=" + std::to_string(v); }
+std::string Prop(const char* name, long long v) {
+    return std::string(name) + "=" + std::to_string(v);
+}
 
 } // namespace
 

@@ -25,7 +25,9 @@ std::string PeriodStartOf(const StatisticsStore& s) {
     return first == std::string::npos ? std::string() : Field(line, first + 1);
 }
 
-std::string PeriodStopOf(const StatisticsStore& s) { return Field(s.HeaderLines[2], 0); }
+std::string PeriodStopOf(const StatisticsStore& s) {
+    return Field(s.HeaderLines[2], 0);
+}
 
 std::int64_t CallTotalOf(const StatisticsStore& s) {
     std::int64_t total = 0;

@@ -69,4 +69,5 @@ int IoError::CodeFromErrno(int err) {
     }
 }
 
-ConversionError::ConversionError(std::string_view field) : std::runtime_error(ConversionText(field)) {}
+ConversionError::ConversionError(std::string_view field)
+    : std::runtime_error(ConversionText(field)) {}

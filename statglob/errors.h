@@ -11,7 +11,8 @@ public:
     explicit IoError(int code);
     int code() const { return code_; }
 
-    // The standard text for a code: "Datei nicht gefunden" for 2, "I/O-Fehler %d" for unknown codes.
+    // The standard text for a code: "Datei nicht gefunden" for 2, "I/O-Fehler %d" for unknown
+    // codes.
     static std::string TextFor(int code);
     // Maps an errno value of the C library to a runtime code. Errors without an equivalent
     // keep their own number plus 1000, so they never pose as one of the known codes.

@@ -21,19 +21,21 @@ constexpr int kShafts = 4;
 constexpr int kCallGroups = 4;
 
 using FloorTable = std::array<std::int32_t, kFloorSlots>;
+// Sums of file values: two 32-bit figures can add past 32 bits, so these are wide.
+using WideFloorTable = std::array<std::int64_t, kFloorSlots>;
 using HourTable = std::array<FloorTable, kHours + 1>; // row h+1 holds hour h
 
 struct StatisticsStore {
-    ShortString<255> LastDir;  // paths are UTF-8, cut on a character boundary
+    ShortString<255> LastDir; // paths are UTF-8, cut on a character boundary
     ShortString<255> FileName;
-    std::array<std::string, 9> HeaderLines;          // 1..8 used
+    std::array<std::string, 9> HeaderLines;         // 1..8 used
     std::array<std::string, kLineSlots> FloorLines; // 1..FloorCount+1 used (last: travel line)
     std::array<std::string, kLineSlots> HourLines;  // 1..FloorCount+1 used (last: never parsed)
-    FloorTable DownTotal{};
-    FloorTable UpTotal{};
+    WideFloorTable DownTotal{};
+    WideFloorTable UpTotal{};
     // [group][row][floor]; row 0: calls of the group, rows 1..4: of them served by shaft A..D
     std::array<std::array<FloorTable, 5>, kCallGroups> CallStat{};
-    std::array<std::int32_t, kShafts> ShaftCallTotal{};
+    std::array<std::int64_t, kShafts> ShaftCallTotal{};
     std::array<std::int32_t, kShafts> TravelCount{};
     std::array<FloorTable, kCallGroups> WaitSum{}; // hundredths of a second
     FloorTable WaitDown{};                         // whole seconds

@@ -33,7 +33,9 @@ TextFile::~TextFile() {
         std::fclose(file_);
 }
 
-void TextFile::Fail(int err) { throw IoError(IoError::CodeFromErrno(err ? err : EIO)); }
+void TextFile::Fail(int err) {
+    throw IoError(IoError::CodeFromErrno(err ? err : EIO));
+}
 
 void TextFile::RequireOpen(bool forWriting) {
     // Like the runtime: an operation on a file not open in that mode is error 103/104/105.
@@ -103,7 +105,8 @@ template <typename Sink> void TextFile::ScanLine(Sink&& sink) {
     while (Fill()) {
         const char* begin = buf_.data() + pos_;
         const char* end = buf_.data() + len_;
-        const char* stop = std::find_if(begin, end, [](char c) { return c == '\r' || c == kCtrlZ; });
+        const char* stop =
+            std::find_if(begin, end, [](char c) { return c == '\r' || c == kCtrlZ; });
         sink(begin, stop);
         pos_ += static_cast<std::size_t>(stop - begin);
         if (stop == end)

@@ -47,7 +47,7 @@ TEST(ParseNextInt, FieldRules) {
         {";99999999999999999999;", 1, std::nullopt,
          "'99999999999999999999' ist kein gültiger Integerwert", 0},
         {";\xE4;", 1, std::nullopt, "'ä' ist kein gültiger Integerwert", 0}, // shown decoded
-        {";1;", 5, std::nullopt, "'' ist kein gültiger Integerwert", 0},      // past the end
+        {";1;", 5, std::nullopt, "'' ist kein gültiger Integerwert", 0},     // past the end
     };
     for (const auto& c : cases) {
         std::size_t pos = c.start;

@@ -9,8 +9,8 @@
 TEST(LastDirFile, RoundTripWritesExactlyTheFolder) {
     TempDir dir;
     const std::string path = dir.file("sub/folder/default.sta"); // folders are created
-    for (const std::string folder : {"/home/anna/Statistik", "", "/", "C:\\daten",
-                                     "/tmp/mit Ümlaut"}) {
+    for (const std::string folder :
+         {"/home/anna/Statistik", "", "/", "C:\\daten", "/tmp/mit Ümlaut"}) {
         WriteLastDir(path, folder);
         EXPECT_EQ(ReadBytes(path), folder); // no line end
         EXPECT_EQ(ReadLastDir(path), folder);

@@ -1,5 +1,5 @@
-#include "store.h"
 #include "cp1252.h"
+#include "store.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,8 @@ TEST(ShortString, CutsAtCapacity) {
     const struct {
         const char* text;
         const char* kept;
-    } cases[] = {{"", ""}, {"KG", "KG"}, {"0123456789", "0123456789"}, {"0123456789X", "0123456789"}};
+    } cases[] = {
+        {"", ""}, {"KG", "KG"}, {"0123456789", "0123456789"}, {"0123456789X", "0123456789"}};
     for (const auto& c : cases) {
         const ShortString<10> s(c.text);
         EXPECT_EQ(s.str(), c.kept) << c.text;
@@ -38,7 +39,9 @@ TEST(Cp1252, DecodesAndEncodes) {
         std::string bytes;
         std::string utf8;
     } cases[] = {
-        {"Au\xDF" "enrufe", "Außenrufe"},
+        {"Au\xDF"
+         "enrufe",
+         "Außenrufe"},
         {"\xE4\xF6\xFC\xC4\xD6\xDC", "äöüÄÖÜ"},
         {"\x80", "€"},
         {"\x81", "\xC2\x81"}, // undefined in the code page, kept as the C1 control
@@ -50,7 +53,9 @@ TEST(Cp1252, DecodesAndEncodes) {
     }
     EXPECT_EQ(Utf8ToCp1252("漢x"), "?x");
     EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?"); // cut-off sequence
-    EXPECT_EQ(Utf8ToCp1252("\xFF" "b"), "?b");
+    EXPECT_EQ(Utf8ToCp1252("\xFF"
+                           "b"),
+              "?b");
 }
 
 TEST(Utf8CutBytes, NeverSplitsACharacter) {

@@ -42,7 +42,8 @@ inline std::string ReadBytes(const std::string& path) {
 }
 
 // Joins lines with the given line end, each line followed by it.
-inline std::string JoinLines(const std::vector<std::string>& lines, const std::string& eol = "\r\n") {
+inline std::string JoinLines(const std::vector<std::string>& lines,
+                             const std::string& eol = "\r\n") {
     std::string out;
     for (const auto& l : lines)
         out += l + eol;

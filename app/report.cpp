@@ -1,0 +1,45 @@
+#include "report.h"
+
+#include "coversheet.h"
+#include "recordingchartfx.h"
+
+#include <cstdint>
+
+std::vector<std::pair<ChartId, ChartModel>> DrawAllCharts(StatisticsStore& store) {
+    RecordingChartfx control;
+    std::vector<std::pair<ChartId, ChartModel>> charts;
+    for (ChartId id : kAllCharts) {
+        DrawChart(id, store, control);
+        charts.emplace_back(id, control.shown());
+    }
+    return charts;
+}
+
+nlohmann::json ChartJson(ChartId id, const ChartModel& chart) {
+    nlohmann::json series = nlohmann::json::array();
+    for (const ChartSeries& s : chart.series) {
+        nlohmann::json values = nlohmann::json::array();
+        for (double v : s.values)
+            values.push_back(static_cast<std::int64_t>(v));
+        series.push_back({{"legend", s.legend}, {"values", values}});
+    }
+    return {{"id", ChartStem(id)},
+            {"title", chart.heading()},
+            {"valueAxisTitle", chart.valueAxisTitle()},
+            {"categoryAxisTitle", chart.categoryAxisTitle()},
+            {"chartType", chart.chartType},
+            {"chart3D", chart.chart3D},
+            {"categories", chart.categories},
+            {"series", series},
+            {"axisMax", static_cast<std::int64_t>(chart.axisMax)}};
+}
+
+nlohmann::json ReportJson(const std::string& file, StatisticsStore& store) {
+    nlohmann::json charts = nlohmann::json::array();
+    for (const auto& [id, chart] : DrawAllCharts(store))
+        charts.push_back(ChartJson(id, chart));
+    return {{"file", file},
+            {"floorCount", store.FloorCount},
+            {"cover", BuildCoverSheet(store)},
+            {"charts", charts}};
+}

@@ -1,0 +1,53 @@
+// The pattern every chart follows: prepare the control, write series while tracking the
+// running maximum, round it to the value-axis maximum, close the data.
+#pragma once
+
+#include "store.h"
+#include "tchartfx.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the points of a chart are, and so its legends, chart type and category font size.
+enum class LabelKind : std::uint8_t {
+    Floors = 0,     // FloorNames, bars, 8 pt
+    Hours = 1,      // HourNames, bars, 7 pt
+    ShaftsPie = 2,  // ShaftNames, pie, 8 pt
+    ShaftsBars = 3, // ShaftNames, bars, 8 pt
+};
+
+// One chart being written to a control. ChartMax is wide: values of the file are 32-bit,
+// their sums are not.
+class ChartWriter {
+public:
+    ChartWriter(TChartfx& chart, const StatisticsStore& store) : chart_(chart), store_(store) {}
+
+    // Titles and point legends, chart type, 3-D switch, then OpenChartData. Texts are UTF-8.
+    void PrepareChart(const std::string& title, const std::string& valueAxisTitle,
+                      const std::string& categoryAxisTitle, std::uint8_t points, LabelKind kind,
+                      std::uint8_t series);
+
+    // ThisSerie, the legend, the values; raises ChartMax for every value strictly above it.
+    void WriteSeries(int series, const std::string& legend,
+                     const std::vector<std::int64_t>& values);
+
+    // The value axis ends above the largest value, by 1 to 100: 0 -> 100, 100 -> 200.
+    static std::int64_t RoundUpScale(std::int64_t chartMax);
+
+    // RoundUpScale, SetChartAdm(1, ChartMax), CloseChartData(1).
+    void Close();
+    // SetChartAdm(1, ChartMax) and CloseChartData(1) without rounding.
+    void CloseUnrounded();
+
+    TChartfx& chart() { return chart_; }
+    std::int64_t ChartMax = 0;
+
+private:
+    // Point i's legend (Windows-1252); empty past the end of its table.
+    std::string_view Legend(LabelKind kind, int i) const;
+
+    TChartfx& chart_;
+    const StatisticsStore& store_;
+};

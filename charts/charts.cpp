@@ -1,0 +1,62 @@
+#include "charts.h"
+
+const char* ChartStem(ChartId id) {
+    switch (id) {
+    case ChartId::count_hour:
+        return "count_hour";
+    case ChartId::count_hour_ab:
+        return "count_hour_ab";
+    case ChartId::w_time:
+        return "w_time";
+    case ChartId::count:
+        return "count";
+    case ChartId::count_a_auf:
+        return "count_a_auf";
+    case ChartId::count_a_ab:
+        return "count_a_ab";
+    case ChartId::count_b_auf:
+        return "count_b_auf";
+    case ChartId::count_b_ab:
+        return "count_b_ab";
+    case ChartId::Verteil:
+        return "Verteil";
+    case ChartId::Travel:
+        return "Travel";
+    case ChartId::RufeZeitEt:
+        return "RufeZeitEt";
+    }
+    return "";
+}
+
+ChartOutcome DrawChart(ChartId id, StatisticsStore& store, TChartfx& chart) {
+    switch (id) {
+    case ChartId::count_hour:
+        DrawCallsPerHourChart(store, chart);
+        break;
+    case ChartId::count_hour_ab:
+        DrawUpDownPerHourChart(store, chart);
+        break;
+    case ChartId::w_time:
+        DrawWaitingTimeChart(store, chart);
+        break;
+    case ChartId::count:
+        DrawAllCallsChart(store, chart);
+        break;
+    case ChartId::count_a_auf:
+    case ChartId::count_a_ab:
+    case ChartId::count_b_auf:
+    case ChartId::count_b_ab:
+        DrawDoorChart(id, store, chart);
+        break;
+    case ChartId::Verteil:
+        DrawShaftDistributionChart(store, chart);
+        break;
+    case ChartId::Travel:
+        DrawFloorsPassedChart(store, chart);
+        break;
+    case ChartId::RufeZeitEt:
+        DrawCallsPerHourAndFloorChart(store, chart);
+        break;
+    }
+    return {id, id == ChartId::count};
+}
