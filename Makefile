@@ -1,19 +1,27 @@
 # Gruppenstatistik: set up, build, run and test on Debian 12.
 #   make run    install what is missing, build, start the program on the bundled sample
 #   make test   install what is missing, build, run every test
+#   make asan-test    every test again, built with AddressSanitizer and UBSan (build-asan/)
+#   make fuzz         fuzz the load path for FUZZ_SECONDS (default 60) with libFuzzer
+#   make cross-check  compile the plain C++ layers for Windows with MinGW-w64
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SAMPLE ?= examples/buerohaus-14.csv
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+CROSS_BUILD ?= build-mingw
+FUZZ_SECONDS ?= 60
 
 # Debian packages the project builds and tests with.
 PACKAGES = build-essential cmake pkg-config \
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev \
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
-  fonts-liberation poppler-utils xvfb xauth
+  fonts-liberation poppler-utils xvfb xauth \
+  clang-14 libclang-rt-14-dev llvm-14 python3 g++-mingw-w64-i686-win32 hyperfine
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench clean asan-test fuzz cross-check
 
 all: build
 
@@ -41,5 +49,43 @@ test: build
 bench: build
 	./$(BUILD)/bench/gs_bench
 
+# Sanitizer runs: the first finding ends the process with a report; leaks inside the
+# libraries below us are listed, each with its reason, in the suppression file.
+SANITIZER_ENV = \
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+$(ASAN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(ASAN_BUILD) -DGS_SANITIZE=ON -DGS_WITH_BENCH=OFF \
+	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
+
+asan-test: deps $(ASAN_BUILD)/CMakeCache.txt
+	$(SANITIZER_ENV) cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
+	  ctest --output-on-failure -j $(JOBS)
+
+# The fuzz target's own tree: clang with libFuzzer, ASan and UBSan, no Qt. New inputs that
+# reach new code go to $(FUZZ_BUILD)/corpus; a crash is saved in $(FUZZ_BUILD)/crashes/ and
+# belongs in tests/data/regress/ with its expected outcome (tests/hostile/test_regress.cpp).
+$(FUZZ_BUILD)/CMakeCache.txt:
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DGS_FUZZ=ON -DGS_WITH_QT=OFF \
+	  -DGS_WITH_TESTS=OFF -DGS_WITH_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
+
+fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target gs_fuzz_load
+	python3 fuzz/make_corpus.py $(FUZZ_BUILD)/seeds
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
+	$(SANITIZER_ENV) ASAN_SYMBOLIZER_PATH=/usr/bin/llvm-symbolizer-14 \
+	  $(FUZZ_BUILD)/fuzz/gs_fuzz_load -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
+	  -timeout=10 -dict=fuzz/statistics.dict -artifact_prefix=$(FUZZ_BUILD)/crashes/ \
+	  -print_final_stats=1 $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/seeds tests/data/regress
+
+# statglob, charts and the plain chart control for 32-bit Windows, linked into one program.
+cross-check: deps
+	cmake -S cmake/cross -B $(CROSS_BUILD) \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-i686.cmake
+	cmake --build $(CROSS_BUILD) -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(CROSS_BUILD)
