@@ -2,6 +2,7 @@
 
 #include "cp1252.h"
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -11,6 +12,8 @@ constexpr std::size_t kMaxShownField = 255;
 
 std::string ConversionText(std::string_view field) {
     std::string shown = Cp1252ToUtf8(field.substr(0, kMaxShownField));
+    // what() is a C string: a NUL byte from the file would end the message there.
+    std::replace(shown.begin(), shown.end(), '\0', '?');
     if (field.size() > kMaxShownField)
         shown += "…";
     return "'" + shown + "' ist kein gültiger Integerwert";
