@@ -1,7 +1,7 @@
 #include "lastdir.h"
 
+#include "cp1252.h"
 #include "errors.h"
-#include "shortstring.h"
 #include "textfile.h"
 
 #include <cstdlib>
@@ -9,6 +9,12 @@
 #include <system_error>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kMaxLastDir = 255; // bytes, as LastDir holds it
+
+} // namespace
 
 std::string DefaultLastDirPath() {
 #ifdef _WIN32
@@ -33,7 +39,8 @@ std::string ReadLastDir(const std::string& path) {
     // Editors on Linux end lines with LF alone; it ends the folder name too.
     if (const auto lf = line.find('\n'); lf != std::string::npos)
         line.resize(lf);
-    return ShortString<255>(line).str();
+    // The folder is UTF-8: the cut at 255 bytes must not split a character.
+    return Utf8CutBytes(line, kMaxLastDir);
 }
 
 void WriteLastDir(const std::string& path, const std::string& lastDir) {
@@ -49,7 +56,7 @@ void WriteLastDir(const std::string& path, const std::string& lastDir) {
         TextFile file(temp);
         file.Rewrite();
         try {
-            file.Write(ShortString<255>(lastDir).view());
+            file.Write(Utf8CutBytes(lastDir, kMaxLastDir));
             file.Close();
         } catch (...) {
             fs::remove(fs::u8path(temp), ec);
