@@ -46,8 +46,9 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Medians of the benchmarks and the process-level figures of docs/performance.md.
 bench: build
-	./$(BUILD)/bench/gs_bench
+	bench/measure.sh $(BUILD)
 
 # Sanitizer runs: the first finding ends the process with a report; leaks inside the
 # libraries below us are listed, each with its reason, in the suppression file.
@@ -79,7 +80,9 @@ fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
 	$(SANITIZER_ENV) ASAN_SYMBOLIZER_PATH=/usr/bin/llvm-symbolizer-14 \
 	  $(FUZZ_BUILD)/fuzz/gs_fuzz_load -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
 	  -timeout=10 -dict=fuzz/statistics.dict -artifact_prefix=$(FUZZ_BUILD)/crashes/ \
-	  -print_final_stats=1 $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/seeds tests/data/regress
+	  -print_final_stats=1 $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/seeds tests/data/regress || \
+	  { echo "fuzz: the input is in $(FUZZ_BUILD)/crashes/; keep it in tests/data/regress/" \
+	    "with its expected outcome in tests/hostile/test_regress.cpp"; exit 1; }
 
 # statglob, charts and the plain chart control for 32-bit Windows, linked into one program.
 cross-check: deps

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# The speed figures of docs/performance.md, measured on this machine:
+#   - gs_bench (and gs_bench_render when Qt is built): medians of 10 repetitions;
+#   - the program's start to its shown main window, as a whole process (gs_showprobe),
+#     offscreen and under Xvfb;
+#   - the whole PDF report of a 40-floor file as a process, and its peak memory.
+# Steps whose programs are not built are skipped with a note.
+#   bench/measure.sh [BUILD]   BUILD: the build folder, from the repository's root (default
+#                              build); RUNS=20 runs per process figure
+#   bench/measure.sh BUILD --start-only   only the start time (used under xvfb-run)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD=${1:-build}
+RUNS=${RUNS:-20}
+SAMPLE=examples/hochhaus-40.csv
+
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+skip() { echo "-- skipped: $*"; }
+
+# Median wall time of a command in ms, over $RUNS runs after 3 warm-up runs.
+median_ms() {
+  if command -v hyperfine >/dev/null; then
+    if ! hyperfine --shell=none --warmup 3 --runs "$RUNS" --export-json "$work/h.json" \
+      --style none -- "$1" >/dev/null 2>"$work/h.err"; then
+      cat "$work/h.err" >&2
+      return 1
+    fi
+    python3 -c 'import json,sys; r=json.load(open(sys.argv[1]))["results"][0];
+print("%.1f" % (r["median"] * 1000))' "$work/h.json"
+  else
+    local t i
+    for i in 1 2 3; do $1 >/dev/null 2>&1; done
+    for ((i = 0; i < RUNS; i++)); do
+      t=$(date +%s%N); $1 >/dev/null 2>&1; echo $(( ($(date +%s%N) - t) / 1000 ))
+    done | sort -n | awk '{a[NR]=$1} END {printf "%.1f\n", a[int((NR+1)/2)] / 1000}'
+  fi
+}
+
+# Start to shown main window, on the platform in QT_QPA_PLATFORM.
+start_time() {
+  local app=$BUILD/app/gruppenstatistik probe=$BUILD/bench/showprobe/libgs_showprobe.so shown
+  if [ ! -x "$app" ] || [ ! -f "$probe" ]; then
+    skip "the program or gs_showprobe is not built"
+    return
+  fi
+  probe=$(realpath "$probe")
+  # A remembered folder, so no error box about a missing last-directory file comes first.
+  mkdir -p "$work/config/gruppenstatistik"
+  printf '%s' "$PWD/examples" >"$work/config/gruppenstatistik/default.sta"
+  # Without the probe taking effect the program would wait for its user: bounded.
+  shown=$(XDG_CONFIG_HOME=$work/config LD_PRELOAD=$probe timeout 20 "$app" 2>&1 |
+    grep gs_showprobe || true)
+  if [ -z "$shown" ]; then
+    echo "-- the probe saw no window: start time not measured" >&2
+    return 1
+  fi
+  echo "== start to shown main window (${shown#gs_showprobe: }, $QT_QPA_PLATFORM): median" \
+    "$(median_ms "env XDG_CONFIG_HOME=$work/config LD_PRELOAD=$probe $app") ms"
+}
+
+if [ "${2:-}" = --start-only ]; then
+  start_time
+  exit
+fi
+
+echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)," \
+  "load $(cut -d' ' -f1-3 /proc/loadavg)"
+
+for b in gs_bench gs_bench_render; do
+  if [ -x "$BUILD/bench/$b" ]; then
+    echo "== $b (medians of 10 repetitions)"
+    "$BUILD/bench/$b" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
+      2>/dev/null | grep -E '^(Benchmark|-+$)|_median'
+  else
+    skip "$BUILD/bench/$b is not built"
+  fi
+done
+
+start_time
+if command -v xvfb-run >/dev/null; then
+  QT_QPA_PLATFORM=xcb xvfb-run -a "$PWD/bench/measure.sh" "$BUILD" --start-only
+else
+  skip "no xvfb-run: start time under X not measured"
+fi
+
+report=$BUILD/app/gruppenstatistik-report
+if [ -x "$report" ] && "$report" --help 2>&1 | grep -q -- --pdf; then
+  cmd="$report --pdf $work/report.pdf $SAMPLE"
+  echo "== PDF report of $SAMPLE as a process: median $(median_ms "$cmd") ms"
+  /usr/bin/time -f '%M' -o "$work/rss" $cmd
+  echo "== PDF report peak memory: $(( $(cat "$work/rss") / 1024 )) MB" \
+    "($(stat -c %s "$work/report.pdf") bytes of PDF)"
+else
+  skip "the report tool has no --pdf"
+fi
+if [ -x "$report" ]; then
+  echo "== JSON report of $SAMPLE as a process: median" \
+    "$(median_ms "$report --json $SAMPLE") ms"
+fi
