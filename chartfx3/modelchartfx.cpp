@@ -21,61 +21,63 @@ std::string Prop(const char* name, long long v) {
 } // namespace
 
 void ModelChartfx::SetThisSerie(std::int16_t series) {
-    OnOperation(Prop("ThisSerie", series));
+    Note([&] { return Prop("ThisSerie", series); });
     thisSerie_ = series;
 }
 
 void ModelChartfx::SetTopGap(std::int16_t gap) {
-    OnOperation(Prop("TopGap", gap));
+    Note([&] { return Prop("TopGap", gap); });
     pending_.topGap = shown_.topGap = gap;
     OnShownChanged();
 }
 
 void ModelChartfx::SetBottomGap(std::int16_t gap) {
-    OnOperation(Prop("BottomGap", gap));
+    Note([&] { return Prop("BottomGap", gap); });
     pending_.bottomGap = shown_.bottomGap = gap;
     OnShownChanged();
 }
 
 void ModelChartfx::SetDecimals(std::int16_t decimals) {
-    OnOperation(Prop("Decimals", decimals));
+    Note([&] { return Prop("Decimals", decimals); });
     pending_.decimals = decimals;
 }
 
 void ModelChartfx::SetAngles3D(std::int32_t angles) {
-    OnOperation(Prop("Angles3D", angles));
+    Note([&] { return Prop("Angles3D", angles); });
     pending_.angles3D = angles;
 }
 
 void ModelChartfx::SetFixedGap(std::int16_t fixedGap) {
-    OnOperation(Prop("FixedGap", fixedGap));
+    Note([&] { return Prop("FixedGap", fixedGap); });
     pending_.fixedGap = fixedGap;
 }
 
 void ModelChartfx::SetChartType(std::int16_t type) {
-    OnOperation(Prop("ChartType", type));
+    Note([&] { return Prop("ChartType", type); });
     pending_.chartType = type;
 }
 
 void ModelChartfx::SetChart3D(bool on) {
-    OnOperation(std::string("Chart3D=") + (on ? "true" : "false"));
+    Note([&] { return std::string("Chart3D=") + (on ? "true" : "false"); });
     pending_.chart3D = on;
 }
 
 void ModelChartfx::SetXLegFontName(const std::string& face) {
-    OnOperation("XLegFont.Name=" + Quote(face));
+    Note([&] { return "XLegFont.Name=" + Quote(face); });
     pending_.categoryFont = face;
 }
 
 void ModelChartfx::SetXLegFontSize(int points) {
-    OnOperation(Prop("XLegFont.Size", points));
+    Note([&] { return Prop("XLegFont.Size", points); });
     pending_.categoryFontSize = points;
 }
 
 std::int32_t ModelChartfx::OpenChartData(std::int16_t mode, std::int32_t series,
                                          std::int32_t points) {
-    OnOperation("OpenChartData(" + std::to_string(mode) + "," + std::to_string(series) + "," +
-                std::to_string(points) + ")");
+    Note([&] {
+        return std::string("OpenChartData(" + std::to_string(mode) + "," + std::to_string(series) +
+                           "," + std::to_string(points) + ")");
+    });
     const auto nSeries = static_cast<std::size_t>(series > 0 ? series : 0);
     const auto nPoints = static_cast<std::size_t>(points > 0 ? points : 0);
     // Point legends and titles were written before the open and stay; the data is replaced.
@@ -86,14 +88,16 @@ std::int32_t ModelChartfx::OpenChartData(std::int16_t mode, std::int32_t series,
 }
 
 bool ModelChartfx::CloseChartData(std::int16_t mode) {
-    OnOperation("CloseChartData(" + std::to_string(mode) + ")");
+    Note([&] { return "CloseChartData(" + std::to_string(mode) + ")"; });
     shown_ = pending_;
     OnShownChanged();
     return true;
 }
 
 void ModelChartfx::SetPointValue(std::int16_t point, double value) {
-    OnOperation("SetPointValue(" + std::to_string(point) + "," + Num(value) + ")");
+    Note([&] {
+        return std::string("SetPointValue(" + std::to_string(point) + "," + Num(value) + ")");
+    });
     if (thisSerie_ < 0 || static_cast<std::size_t>(thisSerie_) >= pending_.series.size())
         return;
     auto& values = pending_.series[static_cast<std::size_t>(thisSerie_)].values;
@@ -102,19 +106,25 @@ void ModelChartfx::SetPointValue(std::int16_t point, double value) {
 }
 
 void ModelChartfx::SetChartAdm(std::int16_t index, double value) {
-    OnOperation("SetChartAdm(" + std::to_string(index) + "," + Num(value) + ")");
+    Note([&] {
+        return std::string("SetChartAdm(" + std::to_string(index) + "," + Num(value) + ")");
+    });
     if (index == 1)
         pending_.axisMax = value;
 }
 
 void ModelChartfx::SetChartTitle(std::int16_t index, const std::string& text) {
-    OnOperation("SetChartTitle(" + std::to_string(index) + "," + Quote(text) + ")");
+    Note([&] {
+        return std::string("SetChartTitle(" + std::to_string(index) + "," + Quote(text) + ")");
+    });
     if (index >= 0 && static_cast<std::size_t>(index) < pending_.titles.size())
         pending_.titles[static_cast<std::size_t>(index)] = text;
 }
 
 void ModelChartfx::SetPointLegend(std::int16_t point, const std::string& text) {
-    OnOperation("SetPointLegend(" + std::to_string(point) + "," + Quote(text) + ")");
+    Note([&] {
+        return std::string("SetPointLegend(" + std::to_string(point) + "," + Quote(text) + ")");
+    });
     if (point < 0)
         return;
     const auto i = static_cast<std::size_t>(point);
@@ -125,7 +135,9 @@ void ModelChartfx::SetPointLegend(std::int16_t point, const std::string& text) {
 }
 
 void ModelChartfx::SetSeriesLegend(std::int16_t series, const std::string& text) {
-    OnOperation("SetSeriesLegend(" + std::to_string(series) + "," + Quote(text) + ")");
+    Note([&] {
+        return std::string("SetSeriesLegend(" + std::to_string(series) + "," + Quote(text) + ")");
+    });
     if (series >= 0 && static_cast<std::size_t>(series) < pending_.series.size())
         pending_.series[static_cast<std::size_t>(series)].legend = text;
 }

@@ -35,12 +35,22 @@ public:
     std::int16_t BottomGap() const { return shown_.bottomGap; }
 
 protected:
-    // Every operation, as text, before it takes effect ("SetPointLegend(0, \"KG\")").
+    // keepOperations: describe every operation to OnOperation (costs a string per call).
+    explicit ModelChartfx(bool keepOperations = false) : keepOperations_(keepOperations) {}
+
+    // Every operation, as text, before it takes effect ("SetPointLegend(0,\"KG\")").
     virtual void OnOperation(const std::string& /*op*/) {}
     // The shown chart changed: a new chart was published or its gaps changed.
     virtual void OnShownChanged() {}
+    bool keepsOperations() const { return keepOperations_; }
 
 private:
+    template <typename Describe> void Note(Describe&& describe) {
+        if (keepOperations_)
+            OnOperation(describe());
+    }
+
+    bool keepOperations_;
     ChartModel pending_; // settings persist from chart to chart; data is replaced on open
     ChartModel shown_;
     std::int16_t thisSerie_ = 0;

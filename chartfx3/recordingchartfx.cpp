@@ -1,7 +1,8 @@
 #include "recordingchartfx.h"
 
 std::int32_t RecordingChartfx::PrintChart() {
-    OnOperation("PrintChart()");
+    if (keepsOperations())
+        OnOperation("PrintChart()");
     printed_.push_back(shown());
     return 1;
 }

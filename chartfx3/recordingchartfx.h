@@ -9,6 +9,8 @@
 
 class RecordingChartfx : public ModelChartfx {
 public:
+    explicit RecordingChartfx(bool keepOperations = true) : ModelChartfx(keepOperations) {}
+
     std::int32_t PrintChart() override;
 
     const std::vector<std::string>& operations() const { return operations_; }

@@ -14,37 +14,43 @@ std::int32_t AverageSeconds(std::int64_t waitSum, std::int64_t calls) {
     return calls > 0 ? static_cast<std::int32_t>(waitSum / (calls * 100)) : 0;
 }
 
+// Calls of both doors in one direction at floor f.
+std::int64_t Calls(const StatisticsStore& s, CallGroup doorA, CallGroup doorB, int f) {
+    return std::int64_t{s.CallStat[doorA][0][f]} + s.CallStat[doorB][0][f];
+}
+
+// Two-series chart over the floors: down values, then up values.
+void DrawDownUp(StatisticsStore& s, TChartfx& chart, const char* title, const char* valueTitle,
+                const std::vector<std::int64_t>& down, const std::vector<std::int64_t>& up) {
+    ChartWriter w(chart, s);
+    w.PrepareChart(title, valueTitle, "Etagen", s.FloorCount, LabelKind::Floors, 2);
+    w.WriteSeries(0, "Ab-Rufe", down);
+    w.WriteSeries(1, "Auf-Rufe", up);
+    w.Close();
+}
+
 } // namespace
 
 void DrawWaitingTimeChart(StatisticsStore& s, TChartfx& chart) {
     const int count = s.FloorCount;
     for (int f = 1; f <= count; ++f) {
-        const std::int64_t up = std::int64_t{s.CallStat[AUp][0][f]} + s.CallStat[BUp][0][f];
-        const std::int64_t down = std::int64_t{s.CallStat[ADown][0][f]} + s.CallStat[BDown][0][f];
-        s.WaitUp[f] = AverageSeconds(std::int64_t{s.WaitSum[AUp][f]} + s.WaitSum[BUp][f], up);
-        s.WaitDown[f] =
-            AverageSeconds(std::int64_t{s.WaitSum[ADown][f]} + s.WaitSum[BDown][f], down);
+        s.WaitUp[f] = AverageSeconds(std::int64_t{s.WaitSum[AUp][f]} + s.WaitSum[BUp][f],
+                                     Calls(s, AUp, BUp, f));
+        s.WaitDown[f] = AverageSeconds(std::int64_t{s.WaitSum[ADown][f]} + s.WaitSum[BDown][f],
+                                       Calls(s, ADown, BDown, f));
     }
-    ChartWriter w(chart, s);
-    w.PrepareChart("Durchschnittliche Wartezeit auf den Etagen", "Wartezeit in sec", "Etagen",
-                   s.FloorCount, LabelKind::Floors, 2);
-    w.WriteSeries(0, "Ab-Rufe", Floors(s.WaitDown, count));
-    w.WriteSeries(1, "Auf-Rufe", Floors(s.WaitUp, count));
-    w.Close();
+    DrawDownUp(s, chart, "Durchschnittliche Wartezeit auf den Etagen", "Wartezeit in sec",
+               Floors(s.WaitDown, count), Floors(s.WaitUp, count));
 }
 
 void DrawAllCallsChart(StatisticsStore& s, TChartfx& chart) {
     const int count = s.FloorCount;
     for (int f = 1; f <= count; ++f) {
-        s.DownTotal[f] = std::int64_t{s.CallStat[ADown][0][f]} + s.CallStat[BDown][0][f];
-        s.UpTotal[f] = std::int64_t{s.CallStat[AUp][0][f]} + s.CallStat[BUp][0][f];
+        s.DownTotal[f] = Calls(s, ADown, BDown, f);
+        s.UpTotal[f] = Calls(s, AUp, BUp, f);
     }
-    ChartWriter w(chart, s);
-    w.PrepareChart("Anzhal der Außenrufe auf den Etagen", "Anzahl der Außenrufe", "Etagen",
-                   s.FloorCount, LabelKind::Floors, 2);
-    w.WriteSeries(0, "Ab-Rufe", Floors(s.DownTotal, count));
-    w.WriteSeries(1, "Auf-Rufe", Floors(s.UpTotal, count));
-    w.Close();
+    DrawDownUp(s, chart, "Anzhal der Außenrufe auf den Etagen", "Anzahl der Außenrufe",
+               Floors(s.DownTotal, count), Floors(s.UpTotal, count));
 }
 
 void DrawDoorChart(ChartId id, StatisticsStore& s, TChartfx& chart) {
