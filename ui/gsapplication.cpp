@@ -19,5 +19,6 @@ bool GsApplication::notify(QObject* receiver, QEvent* event) {
     } catch (...) {
         ShowErrorBox(QStringLiteral("Unbekannter Fehler"), window.data());
     }
-    return false;
+    // The handler that failed had the event; nobody else should get it as well.
+    return true;
 }
