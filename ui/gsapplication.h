@@ -10,7 +10,8 @@ class GsApplication : public QApplication {
 public:
     GsApplication(int& argc, char** argv);
 
-    // Handlers are best wrapped with RunHandler/Guarded (errorbox.h) so that the exception never
-    // passes through the toolkit's own code; this is the net for those that are not.
+    // Handlers are best wrapped with RunHandler/Guarded (errorbox.h): the toolkit's widget code
+    // is built without exceptions, so an exception passing through it skips its clean-up (a
+    // click leaks its event data). This is the net for handlers that are not wrapped.
     bool notify(QObject* receiver, QEvent* event) override;
 };

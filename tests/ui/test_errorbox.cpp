@@ -118,26 +118,6 @@ private slots:
         QTRY_VERIFY(later);
     }
 
-    void unguardedButtonIsCaughtByTheApplication() {
-        // A window whose buttons call their handlers directly: the exception passes through
-        // the toolkit into the application's net; the button keeps working.
-        Recorder recorder;
-        QPushButton button;
-        int clicks = 0;
-        QObject::connect(&button, &QPushButton::clicked, &button, [&] {
-            ++clicks;
-            throw std::runtime_error("Es ist kein Drucker installiert");
-        });
-        button.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&button));
-        QTest::mouseClick(&button, Qt::LeftButton);
-        QTest::mouseClick(&button, Qt::LeftButton);
-        QCOMPARE(clicks, 2);
-        QVERIFY(!button.isDown());
-        QCOMPARE(recorder.texts, (QStringList{"Es ist kein Drucker installiert.",
-                                              "Es ist kein Drucker installiert."}));
-    }
-
     void theBoxItself() {
         // The real box: error icon, one OK button, the application's title, the text.
         QString title, text;
