@@ -73,6 +73,7 @@ QToolButton* ToolButton(QWidget* parent, const QString& name, int left, const QI
 QLabel* GreyedLabel(QWidget* parent, const QString& name, int left, int top, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText); // a folder may hold "<" and "&"
     label->move(left, top);
     label->setEnabled(false);
     label->adjustSize();
