@@ -106,6 +106,7 @@ void QtChartScene::buildBars() {
     for (std::size_t i = 0; i < points; ++i)
         pointLegends_ << (i < model_.categories.size() ? Text(model_.categories[i]) : QString());
     categoryAxis_ = new QBarCategoryAxis;
+    shownLegends_ = pointLegends_;
     categoryAxis_->append(DistinctLabels(pointLegends_));
     categoryAxis_->setLabelsFont(CategoryFont(model_));
     // Labels are never shortened: fitAxes turns them upright or leaves some out instead.
@@ -216,11 +217,11 @@ void QtChartScene::fitAxes(const QSizeF& size) {
             return;
         labelAngle_ = plan.angle;
         labelStep_ = plan.step;
-        QStringList shown = pointLegends_;
-        for (int i = 0; i < shown.size(); ++i)
+        shownLegends_ = pointLegends_;
+        for (int i = 0; i < shownLegends_.size(); ++i)
             if (i % labelStep_ != 0)
-                shown[i].clear();
-        categoryAxis_->setCategories(DistinctLabels(shown));
+                shownLegends_[i].clear();
+        categoryAxis_->setCategories(DistinctLabels(shownLegends_));
         categoryAxis_->setLabelsAngle(labelAngle_);
         QFont font = CategoryFont(model_);
         font.setPixelSize(plan.pixelSize);
@@ -265,14 +266,6 @@ void QtChartScene::paint(QPainter& painter, const QRectF& target, const QSizeF& 
     layout(size);
     scene_->setSceneRect(QRectF(QPointF(0, 0), size));
     scene_->render(&painter, target, QRectF(QPointF(0, 0), size), Qt::IgnoreAspectRatio);
-}
-
-QStringList QtChartScene::categoryLabels() const {
-    QStringList labels;
-    if (categoryAxis_)
-        for (QString label : categoryAxis_->categories())
-            labels << label.remove(QChar(0x200B));
-    return labels;
 }
 
 QRectF QtChartScene::plotArea() const {

@@ -42,7 +42,7 @@ public:
     // What the last layout made of the category axis and the plot area, in chart pixels.
     int categoryLabelAngle() const { return labelAngle_; }
     int categoryLabelStep() const { return labelStep_; }
-    QStringList categoryLabels() const; // as shown: left-out ones are blank
+    QStringList categoryLabels() const { return shownLegends_; } // left-out ones are blank
     QRectF plotArea() const;
     double valueAxisStep() const;
     // The scene with the chart's items, for tests that look at what Qt placed.
@@ -58,7 +58,8 @@ private:
     QChart* chart_ = nullptr; // owned by the scene
     QBarCategoryAxis* categoryAxis_ = nullptr;
     QValueAxis* valueAxis_ = nullptr;
-    QStringList pointLegends_;
+    QStringList pointLegends_; // as the chart has them
+    QStringList shownLegends_; // as the axis shows them
     QSizeF laidOut_;
     int labelAngle_ = 0;
     int labelStep_ = 1;
