@@ -215,7 +215,7 @@ void Chart3DView::paintBars(QPainter& painter) const {
         const QColor colour = SeriesColor(row, rows_);
         const QColor topColour = Shade(colour, 1.25);
         const QColor sideColour = Shade(colour, 0.72);
-        painter.setPen(QPen(Shade(colour, 0.5), 0.4));
+        painter.setPen(Qt::NoPen); // the shades of the faces mark the edges
         const double z0 = row + (1 - kBarDepth) / 2;
         const double z1 = z0 + kBarDepth;
         for (int point = 0; point < points_; ++point) {

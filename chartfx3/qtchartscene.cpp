@@ -199,36 +199,43 @@ void QtChartScene::fitAxes(const QSizeF& size) {
     const Gaps gaps = GapsInPixels(model_, size.height());
     chart_->setMargins(QMargins(4, static_cast<int>(std::lround(gaps.top)), 12,
                                 static_cast<int>(std::lround(gaps.bottom))));
-    // The labels depend on the plot area, which depends a little on the labels: a few rounds
-    // settle it.
+    // The labels depend on the plot area, which depends a little on the labels. A guess at the
+    // plot area first saves most charts a second layout.
+    if (categoryAxis_)
+        fitAxesTo(QSizeF(size.width() - 90, (size.height() - gaps.top - gaps.bottom) * 0.6));
     for (int round = 0; round < 3; ++round) {
         chart_->setGeometry(QRectF(QPointF(0, 0), size));
         chart_->layout()->activate();
-        if (!categoryAxis_)
+        if (!categoryAxis_ || !fitAxesTo(chart_->plotArea().size()))
             return;
-        const QRectF plot = chart_->plotArea();
-        const double slot = pointLegends_.isEmpty() ? 0 : plot.width() / pointLegends_.size();
-        const LabelPlan plan = PlanLabels(pointLegends_, CategoryFont(model_), slot);
-        const double step =
-            AxisStep(valueAxis_->max(), std::max(2, static_cast<int>(plot.height() / 28)));
-        if (plan.angle == labelAngle_ && plan.step == labelStep_ &&
-            plan.pixelSize == categoryAxis_->labelsFont().pixelSize() &&
-            step == valueAxis_->tickInterval())
-            return;
-        labelAngle_ = plan.angle;
+        chart_->layout()->invalidate();
+    }
+}
+
+bool QtChartScene::fitAxesTo(const QSizeF& plot) {
+    const double slot = pointLegends_.isEmpty() ? 0 : plot.width() / pointLegends_.size();
+    const LabelPlan plan = PlanLabels(pointLegends_, CategoryFont(model_), slot);
+    const double step =
+        AxisStep(valueAxis_->max(), std::max(2, static_cast<int>(plot.height() / 28)));
+    if (plan.angle == labelAngle_ && plan.step == labelStep_ &&
+        plan.pixelSize == categoryAxis_->labelsFont().pixelSize() &&
+        step == valueAxis_->tickInterval())
+        return false;
+    if (plan.step != labelStep_) {
         labelStep_ = plan.step;
         shownLegends_ = pointLegends_;
         for (int i = 0; i < shownLegends_.size(); ++i)
             if (i % labelStep_ != 0)
                 shownLegends_[i].clear();
         categoryAxis_->setCategories(DistinctLabels(shownLegends_));
-        categoryAxis_->setLabelsAngle(labelAngle_);
-        QFont font = CategoryFont(model_);
-        font.setPixelSize(plan.pixelSize);
-        categoryAxis_->setLabelsFont(font);
-        valueAxis_->setTickInterval(step);
-        chart_->layout()->invalidate();
     }
+    labelAngle_ = plan.angle;
+    categoryAxis_->setLabelsAngle(labelAngle_);
+    QFont font = CategoryFont(model_);
+    font.setPixelSize(plan.pixelSize);
+    categoryAxis_->setLabelsFont(font);
+    valueAxis_->setTickInterval(step);
+    return true;
 }
 
 QtChartScene::LabelPlan QtChartScene::PlanLabels(const QStringList& labels, const QFont& font,

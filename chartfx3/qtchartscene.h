@@ -52,6 +52,9 @@ private:
     void buildBars();
     void buildPie();
     void fitAxes(const QSizeF& size);
+    // Sets the category labels and the value steps for a plot area of that size; whether
+    // anything changed.
+    bool fitAxesTo(const QSizeF& plot);
 
     ChartModel model_;
     std::unique_ptr<QGraphicsScene> scene_;
