@@ -3,6 +3,7 @@
 #include "errorbox.h"
 #include "gsapplication.h"
 #include "mainpictures.h"
+#include "statchart.h"
 #include "statetag.h"
 #include "statistik.h"
 #include "store.h"
@@ -32,6 +33,8 @@ int main(int argc, char** argv) {
 
     Thaupt mainWindow(store);
     haupt = &mainWindow;
+    TStatDlg chartWindow;
+    StatDlg = &chartWindow;
     TEtageDlg floorNames(store);
     EtageDlg = &floorNames;
 
@@ -46,6 +49,7 @@ int main(int argc, char** argv) {
 
     const int result = QApplication::exec();
     EtageDlg = nullptr;
+    StatDlg = nullptr;
     haupt = nullptr;
     return result;
 }

@@ -7,7 +7,9 @@
 #include "errors.h"
 #include "lastdir.h"
 #include "mainpictures.h"
+#include "qtchartfx.h"
 #include "reader.h"
+#include "statchart.h"
 #include "statetag.h"
 
 #include <QCloseEvent>
@@ -195,6 +197,7 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
         return dialog.selectedFiles().value(0);
     };
     printerSource_ = DefaultCoverPrinter;
+    chartWindow_ = StatDlgChartWindow();
 
     const auto connectHandler = [this](QToolButton* button, void (Thaupt::*handler)()) {
         connect(button, &QToolButton::clicked, this,
@@ -342,6 +345,15 @@ void Thaupt::PrinterSetupBtnClick() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     dialog.exec();
+}
+
+Thaupt::ChartWindow StatDlgChartWindow() {
+    return []() -> TChartfx& {
+        if (!StatDlg)
+            throw std::runtime_error("Das Diagrammfenster ist nicht vorhanden");
+        StatDlg->ShowChart();
+        return *StatDlg->StatChart;
+    };
 }
 
 void Thaupt::DrawChartOf(ChartId id) {

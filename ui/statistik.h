@@ -26,7 +26,7 @@ class Thaupt : public QWidget {
 
 public:
     // Shows the chart window (modeless, or brings it to the front) and yields the control the
-    // chart handlers draw into.
+    // chart handlers draw into. StatDlgChartWindow() unless a test puts its own here.
     using ChartWindow = std::function<TChartfx&()>;
     // Runs the open dialog; the chosen path, or an empty text when it was cancelled.
     using FileChooser = std::function<QString(QFileDialog&)>;
@@ -133,6 +133,10 @@ private:
 
 // The one main window of the run.
 extern Thaupt* haupt;
+
+// The chart window as the main window reaches it by default: the global StatDlg, shown or
+// brought to the front, and its chart control.
+Thaupt::ChartWindow StatDlgChartWindow();
 
 // The printer the cover sheet goes to by default: the system's default printer; throws a
 // German std::runtime_error when no printer is installed.

@@ -4,8 +4,10 @@
 #include "coverprint.h"
 #include "coversheet.h"
 #include "errorrecorder.h"
+#include "qtchartfx.h"
 #include "reader.h"
 #include "recordingchartfx.h"
+#include "statchart.h"
 #include "statetag.h"
 #include "statistik.h"
 #include "testfiles.h"
@@ -280,6 +282,34 @@ private slots:
         // Pressing it again leaves its check mark on.
         QTest::mouseClick(w->ChartButton(id), Qt::LeftButton);
         QCOMPARE(EnabledButtons(*w), Sorted(now));
+    }
+
+    void drawsIntoTheRealChartWindow() {
+        // As the program wires it: the global chart window, shown by the first chart button.
+        TStatDlg statDlg;
+        StatDlg = &statDlg;
+        w->SetChartWindow(StatDlgChartWindow());
+        Open(WriteFile("stat.csv", WorkedExampleFile()));
+        QVERIFY(!statDlg.isVisible());
+        QTest::mouseClick(w->TravelBtn, Qt::LeftButton);
+        QVERIFY(statDlg.isVisible());
+        StatisticsStore copy = store;
+        RecordingChartfx expected;
+        DrawChart(ChartId::Travel, copy, expected);
+        QCOMPARE(Q(statDlg.StatChart->shown().heading()), Q(expected.shown().heading()));
+        QVERIFY(statDlg.StatChart->shown().series.size() == expected.shown().series.size());
+        QVERIFY(w->TravelHaken->isEnabled());
+        // Closed, it comes back with the next chart.
+        statDlg.close();
+        QTest::mouseClick(w->VerteilBtn, Qt::LeftButton);
+        QVERIFY(statDlg.isVisible());
+        QVERIFY(w->VerteilHaken->isEnabled());
+        StatDlg = nullptr;
+        // Without a chart window the button says so and sets no check mark.
+        ErrorRecorder errors;
+        QTest::mouseClick(w->count_hourBtn, Qt::LeftButton);
+        QCOMPARE(errors.texts, QStringList{"Das Diagrammfenster ist nicht vorhanden."});
+        QVERIFY(!w->count_hourHaken->isEnabled());
     }
 
     void failingChartLeavesItsCheckMark() {
