@@ -20,6 +20,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
@@ -113,7 +114,20 @@ class TestStatistik : public QObject {
         return files->write(name, bytes);
     }
 
+    std::unique_ptr<TempDir> qtSettings;
+
 private slots:
+    void initTestCase() {
+        // The open dialog keeps its own state in Qt's settings, whose folder Qt fixes on first
+        // use; one folder for the whole run keeps it out of the user's and the removed ones.
+        qtSettings = std::make_unique<TempDir>();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           Q(qtSettings->path().string()));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           Q(qtSettings->path().string()));
+    }
+    void cleanupTestCase() { qtSettings.reset(); }
+
     void init() {
         config = std::make_unique<TempDir>();
         files = std::make_unique<TempDir>();
