@@ -41,7 +41,7 @@ build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	./$(BUILD)/app/gruppenstatistik-report $(SAMPLE)
+	./$(BUILD)/app/gruppenstatistik $(SAMPLE)
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -3,6 +3,9 @@
 #include "reader.h"
 #include "report.h"
 #include "store.h"
+#ifdef GS_REPORT_EXPORT
+#include "reportexport.h"
+#endif
 
 #include <cstdio>
 #include <cstring>
@@ -11,8 +14,19 @@
 
 namespace {
 
+#ifdef GS_REPORT_EXPORT
+const char kUsage[] =
+    "Aufruf: gruppenstatistik-report [--json] [--pdf AUS.pdf] [--png ORDNER [--size BxH]] "
+    "DATEI.csv\n"
+    "  --json         Deckblatt und alle elf Diagramme als JSON ausgeben\n"
+    "  --pdf AUS.pdf  Bericht als PDF: Deckblatt, dann die elf Diagramme wie gedruckt\n"
+    "  --png ORDNER   die elf Diagramme als PNG-Dateien <Diagramm>.png in ORDNER\n"
+    "  --size BxH     Bildgr\xC3\xB6\xC3\x9F"
+    "e der PNG-Dateien in Pixeln (Vorgabe 1200x650)\n";
+#else
 const char kUsage[] = "Aufruf: gruppenstatistik-report [--json] DATEI.csv\n"
                       "  --json   Deckblatt und alle elf Diagramme als JSON ausgeben\n";
+#endif
 
 int Usage(const char* problem) {
     if (problem)
@@ -37,15 +51,49 @@ void PrintText(StatisticsStore& store) {
     }
 }
 
+#ifdef GS_REPORT_EXPORT
+// "1200x650": both sides 1..20000 pixels.
+bool ParseSize(const char* text, int& width, int& height) {
+    char x = 0;
+    char rest = 0;
+    if (std::sscanf(text, "%d%c%d%c", &width, &x, &height, &rest) != 3 || (x != 'x' && x != 'X'))
+        return false;
+    return width > 0 && height > 0 && width <= 20000 && height <= 20000;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
     bool json = false;
     std::string path;
+#ifdef GS_REPORT_EXPORT
+    std::string pdf;
+    std::string png;
+    int width = kPngWidth;
+    int height = kPngHeight;
+#endif
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--json") == 0)
             json = true;
+#ifdef GS_REPORT_EXPORT
+        else if (std::strcmp(arg, "--pdf") == 0 || std::strcmp(arg, "--png") == 0 ||
+                 std::strcmp(arg, "--size") == 0) {
+            if (i + 1 >= argc || argv[i + 1][0] == '\0')
+                return Usage((std::string(arg) + " braucht einen Wert").c_str());
+            const char* value = argv[++i];
+            if (std::strcmp(arg, "--pdf") == 0)
+                pdf = value;
+            else if (std::strcmp(arg, "--png") == 0)
+                png = value;
+            else if (!ParseSize(value, width, height))
+                return Usage((std::string("ung\xC3\xBCltige Gr\xC3\xB6\xC3\x9F"
+                                          "e ") +
+                              value + " (erwartet BxH, etwa 1200x650)")
+                                 .c_str());
+        }
+#endif
         else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0)
             return std::fputs(kUsage, stdout), 0;
         else if (arg[0] == '-' && arg[1] != '\0')
@@ -61,12 +109,29 @@ int main(int argc, char** argv) {
     StatisticsStore store;
     try {
         LoadStatisticsFile(store, path);
-        if (json)
-            std::printf("%s\n", ReportJson(path, store).dump(2).c_str());
-        else
-            PrintText(store);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", path.c_str(), e.what());
+        return 1;
+    }
+    try {
+        bool exported = false;
+#ifdef GS_REPORT_EXPORT
+        if (!pdf.empty() || !png.empty()) {
+            exported = true;
+            WithQtApplication(argv[0], [&] {
+                if (!pdf.empty())
+                    ExportPdf(pdf, store);
+                if (!png.empty())
+                    ExportPngs(png, store, width, height);
+            });
+        }
+#endif
+        if (json)
+            std::printf("%s\n", ReportJson(path, store).dump(2).c_str());
+        else if (!exported)
+            PrintText(store);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "gruppenstatistik-report: %s\n", e.what());
         return 1;
     }
     return 0;

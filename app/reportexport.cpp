@@ -1,0 +1,115 @@
+#include "reportexport.h"
+
+#include "chartdrawing.h"
+#include "charts.h"
+#include "coversheet.h"
+#include "report.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <stdexcept>
+
+namespace {
+
+// The gaps PrintBtnClick sets for the paper.
+constexpr std::int16_t kPrintGap = 200;
+// Dots per inch of the report's device units; the cover sheet is laid out in these.
+constexpr int kReportDpi = 300;
+
+QString Q(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+[[noreturn]] void CannotWrite(const QString& path, const QString& why) {
+    QString text =
+        QStringLiteral("Die Datei \u201E%1\u201C kann nicht geschrieben werden").arg(path);
+    if (!why.isEmpty())
+        text += QStringLiteral(": ") + why;
+    throw std::runtime_error(text.toStdString());
+}
+
+void PaintCoverPage(QPainter& painter, StatisticsStore& store) {
+    QStringList lines;
+    for (const std::string& line : BuildCoverSheet(store))
+        lines << Q(line);
+    // COVER PAGE: PaintCoverSheet (ui/coverprint.h) paints the logo and these lines once the
+    // main window's cover printing is merged; until then the page stays empty.
+    (void)painter;
+    (void)lines;
+}
+
+} // namespace
+
+void ExportPdf(const std::string& path, StatisticsStore& store) {
+    const QString target = Q(path);
+    const auto charts = DrawAllCharts(store);
+
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        CannotWrite(target, file.errorString());
+    {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(kReportDpi);
+        pdf.setCreator(QStringLiteral("Gruppenstatistik"));
+        pdf.setTitle(QStringLiteral("Gruppenstatistik: ") + QFileInfo(target).fileName());
+        // Like a printer's printable area: positions count from a small margin.
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Point));
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            CannotWrite(target, QString());
+        PaintCoverPage(painter, store);
+        for (const auto& [id, shown] : charts) {
+            ChartModel chart = shown;
+            chart.topGap = kPrintGap;
+            chart.bottomGap = kPrintGap;
+            pdf.setPageOrientation(QPageLayout::Landscape);
+            if (!pdf.newPage())
+                CannotWrite(target, QString());
+            PaintChart(chart, painter, QRectF(0, 0, pdf.width(), pdf.height()), kReportDpi);
+        }
+        painter.end();
+    }
+    if (!file.commit())
+        CannotWrite(target, file.errorString());
+}
+
+void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height) {
+    const QString dirPath = Q(folder);
+    QDir dir(dirPath);
+    if (!dir.mkpath(QStringLiteral(".")))
+        throw std::runtime_error(
+            QStringLiteral("Der Ordner \u201E%1\u201C kann nicht angelegt werden.")
+                .arg(dirPath)
+                .toStdString());
+    for (const auto& [id, chart] : DrawAllCharts(store)) {
+        const QString name = dir.filePath(QString::fromLatin1(ChartStem(id)) + ".png");
+        const QImage image = ChartImage(chart, QSize(width, height));
+        QSaveFile file(name);
+        if (!file.open(QIODevice::WriteOnly))
+            CannotWrite(name, file.errorString());
+        if (!image.save(&file, "PNG"))
+            CannotWrite(name, file.errorString());
+        if (!file.commit())
+            CannotWrite(name, file.errorString());
+    }
+}
+
+void WithQtApplication(const char* program, const std::function<void()>& work) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tool's own arguments are not Qt's: the application sees the program name only.
+    int argc = 1;
+    char name[] = "gruppenstatistik-report";
+    char* argv[] = {program ? const_cast<char*>(program) : name, nullptr};
+    QApplication app(argc, argv);
+    work();
+}

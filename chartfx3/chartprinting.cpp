@@ -1,0 +1,40 @@
+#include "chartprinting.h"
+
+#include "chartdrawing.h"
+#include "chartstyle.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <stdexcept>
+
+std::unique_ptr<QPrinter> CurrentPrinter() {
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
+        if (all.isEmpty())
+            throw std::runtime_error("Kein Drucker installiert.");
+        info = all.front();
+    }
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+void PrintChartPage(const ChartModel& chart, QPrinter& printer) {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("Gruppenstatistik: ") + chartstyle::Text(chart.heading()));
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        const QString where = printer.outputFileName().isEmpty()
+                                  ? QStringLiteral("Der Drucker \u201E%1\u201C ist nicht bereit.")
+                                        .arg(printer.printerName())
+                                  : QStringLiteral("Die Druckdatei \u201E%1\u201C kann nicht "
+                                                   "geschrieben werden.")
+                                        .arg(printer.outputFileName());
+        throw std::runtime_error(where.toStdString());
+    }
+    const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
+    PaintChart(chart, painter, page, printer.resolution());
+    painter.end();
+}

@@ -1,0 +1,17 @@
+// Chart printing: the current printer and one landscape page per chart, as vector output.
+#pragma once
+
+#include "chartmodel.h"
+
+#include <memory>
+
+class QPrinter;
+
+// The system's default printer, or its first one when no default is set. Throws
+// std::runtime_error "Kein Drucker installiert." when the system knows no printer; a QPrinter
+// cannot tell that itself (it silently falls back to writing a PDF file).
+std::unique_ptr<QPrinter> CurrentPrinter();
+
+// Prints the chart, with the gaps it holds, on one landscape page of the printer. Throws
+// std::runtime_error with a German text when the print job cannot be started.
+void PrintChartPage(const ChartModel& chart, QPrinter& printer);

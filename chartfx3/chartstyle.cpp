@@ -1,0 +1,112 @@
+#include "chartstyle.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace chartstyle {
+
+QFont Font(const QString& family, double points, bool bold) {
+    QFont font(family);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * kChartDpi / 72.0))));
+    font.setBold(bold);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::PreferOutline);
+    return font;
+}
+
+QFont HeadingFont() {
+    return Font(QStringLiteral("Arial"), 12, true);
+}
+
+QFont AxisTitleFont() {
+    return Font(QStringLiteral("Arial"), 9, true);
+}
+
+QFont AxisLabelFont() {
+    return Font(QStringLiteral("Arial"), 8);
+}
+
+QFont LegendFont() {
+    return Font(QStringLiteral("Arial"), 8);
+}
+
+QFont CategoryFont(const ChartModel& chart) {
+    const QString face =
+        chart.categoryFont.empty() ? QStringLiteral("Arial Narrow") : Text(chart.categoryFont);
+    // A size of 0 or less, or an absurd one, would leave the axis unreadable.
+    const int points = std::clamp(chart.categoryFontSize, 4, 36);
+    return Font(face, points);
+}
+
+QColor SeriesColor(int index, int count) {
+    // Few series get clearly distinct colours; the per-floor rows of the 3-D view a ramp from
+    // blue over green to red, so that neighbouring floors look alike and far ones differ.
+    static const std::array<QColor, 6> palette = {
+        QColor(0x2f, 0x6e, 0xb5), QColor(0xe3, 0x7b, 0x22), QColor(0x3c, 0x9d, 0x4e),
+        QColor(0xc8, 0x3e, 0x3a), QColor(0x7d, 0x5b, 0xa6), QColor(0x8c, 0x6d, 0x3f)};
+    if (count <= static_cast<int>(palette.size()))
+        return palette[static_cast<std::size_t>(std::clamp(index, 0, count - 1))];
+    const double t = static_cast<double>(std::clamp(index, 0, count - 1)) / (count - 1);
+    return QColor::fromHsvF(static_cast<float>((215.0 - 215.0 * t) / 360.0), 0.75f, 0.85f);
+}
+
+QString Number(double value, int decimals) {
+    if (!std::isfinite(value))
+        value = 0;
+    return QString::number(value, 'f', std::clamp(decimals, 0, 6));
+}
+
+QString Share(double part, double whole) {
+    const double percent = whole > 0 && std::isfinite(part) ? 100.0 * part / whole : 0.0;
+    return QLocale(QLocale::German).toString(percent, 'f', 1) + QStringLiteral(" %");
+}
+
+QString Text(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString Html(const std::string& utf8) {
+    return Text(utf8).toHtmlEscaped();
+}
+
+double AxisTop(const ChartModel& chart) {
+    if (std::isfinite(chart.axisMax) && chart.axisMax > 0)
+        return chart.axisMax;
+    double top = 0;
+    for (const ChartSeries& s : chart.series)
+        for (double v : s.values)
+            if (std::isfinite(v))
+                top = std::max(top, v);
+    return top > 0 ? top : 1;
+}
+
+double AxisStep(double top, int maxSteps) {
+    maxSteps = std::max(1, maxSteps);
+    if (!(top > 0) || !std::isfinite(top))
+        return 1;
+    double magnitude = std::pow(10.0, std::floor(std::log10(top / maxSteps)));
+    magnitude = std::max(1.0, magnitude);
+    for (;;) {
+        for (double m : {1.0, 2.0, 5.0})
+            if (top / (m * magnitude) <= maxSteps + 1e-9)
+                return m * magnitude;
+        magnitude *= 10;
+    }
+}
+
+Gaps GapsInPixels(const ChartModel& chart, double height) {
+    double top = std::max(0, static_cast<int>(chart.topGap));
+    double bottom = std::max(0, static_cast<int>(chart.bottomGap));
+    const double limit = 800;
+    if (top + bottom > limit) {
+        const double f = limit / (top + bottom);
+        top *= f;
+        bottom *= f;
+    }
+    return {top * height / 1000.0, bottom * height / 1000.0};
+}
+
+} // namespace chartstyle

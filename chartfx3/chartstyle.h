@@ -1,0 +1,53 @@
+// ChartStyle: the fonts, colours, number formats and margins every chart drawing shares.
+#pragma once
+
+#include "chartmodel.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+// Charts are laid out in "chart pixels" of 1/96 inch; painters on other devices are scaled.
+// Fonts are therefore sized in pixels and unhinted, so that the layout measured on screen is
+// the layout drawn on paper.
+namespace chartstyle {
+
+constexpr double kChartDpi = 96.0;
+
+// A font of the given points, sized in chart pixels.
+QFont Font(const QString& family, double points, bool bold = false);
+QFont HeadingFont();   // title 2
+QFont AxisTitleFont(); // titles 0 and 3
+QFont AxisLabelFont(); // value-axis numbers
+QFont LegendFont();
+// The category font the chart asks for (XLegFont), sized as the control was told.
+QFont CategoryFont(const ChartModel& chart);
+
+// Colour of series (bars) or point (pie slices) `index` of `count`.
+QColor SeriesColor(int index, int count);
+
+// A value as the chart writes it: `decimals` places (0..6), no thousands separator.
+QString Number(double value, int decimals);
+// A share as German text with one decimal place: "25,3 %".
+QString Share(double part, double whole);
+// UTF-8 text of the model as a QString, and as HTML for Qt Charts, which takes its labels,
+// legends and titles as HTML.
+QString Text(const std::string& utf8);
+QString Html(const std::string& utf8);
+
+// The value axis: upper end (the chart's axis maximum, or the largest value when none was set)
+// and a step of 1, 2 or 5 times a power of ten giving at most `maxSteps` steps, never below 1
+// so that every label is a whole number.
+double AxisTop(const ChartModel& chart);
+double AxisStep(double top, int maxSteps);
+
+// TopGap and BottomGap are in thousandths of the chart's height: 40 leaves 4 % above and
+// below the chart, 200 during a print leaves a fifth. Negative gaps count as 0, and the two
+// together never take more than 80 % of the height.
+struct Gaps {
+    double top;
+    double bottom;
+};
+Gaps GapsInPixels(const ChartModel& chart, double height);
+
+} // namespace chartstyle

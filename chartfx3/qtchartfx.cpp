@@ -1,0 +1,44 @@
+#include "qtchartfx.h"
+
+#include "chartdrawing.h"
+#include "chartprinting.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+QtChartfx::QtChartfx(QWidget* parent)
+    : QWidget(parent), drawing_(std::make_unique<ChartDrawing>(shown())) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QtChartfx::~QtChartfx() = default;
+
+std::int32_t QtChartfx::PrintChart() {
+    if (printer_) {
+        PrintChartPage(shown(), *printer_);
+    } else {
+        const std::unique_ptr<QPrinter> printer = CurrentPrinter();
+        PrintChartPage(shown(), *printer);
+    }
+    return 1;
+}
+
+QImage QtChartfx::renderImage(const QSize& size) const {
+    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    drawing_->paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
+
+void QtChartfx::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    drawing_->paint(painter, QRectF(rect()));
+}
+
+void QtChartfx::OnShownChanged() {
+    drawing_ = std::make_unique<ChartDrawing>(shown());
+    update();
+}

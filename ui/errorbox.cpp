@@ -1,0 +1,51 @@
+#include "errorbox.h"
+
+#include <QMessageBox>
+
+namespace {
+
+void ShowMessageBox(const QString& text, QWidget* parent) {
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+ErrorPresenter& Presenter() {
+    static ErrorPresenter presenter = ShowMessageBox;
+    return presenter;
+}
+
+} // namespace
+
+QString ErrorBoxText(const QString& message) {
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+QString ExceptionMessage(const std::exception& e) {
+    return QString::fromUtf8(e.what());
+}
+
+void ShowErrorBox(const QString& message, QWidget* parent) {
+    const ErrorPresenter& presenter = Presenter();
+    (presenter ? presenter : ShowMessageBox)(ErrorBoxText(message), parent);
+}
+
+bool RunHandler(const std::function<void()>& handler, QWidget* parent) {
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& e) {
+        ShowErrorBox(ExceptionMessage(e), parent);
+    } catch (...) {
+        ShowErrorBox(QStringLiteral("Unbekannter Fehler"), parent);
+    }
+    return false;
+}
+
+ErrorPresenter SetErrorPresenter(ErrorPresenter presenter) {
+    ErrorPresenter previous = std::move(Presenter());
+    Presenter() = std::move(presenter);
+    return previous;
+}

@@ -1,0 +1,37 @@
+// The error box: where every exception that escapes a handler ends up, shown to the user.
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <functional>
+
+class QWidget;
+
+// The application's title, the caption of the error box and of the main window.
+inline constexpr char kAppTitle[] = "QVL Gruppenstatistik";
+
+// The text as the box shows it: a "." is appended when the text is not empty and the code of
+// its last character is above that of ".".
+QString ErrorBoxText(const QString& message);
+
+// The message of an exception, German UTF-8 as thrown.
+QString ExceptionMessage(const std::exception& e);
+
+// Shows the box modally: error icon, OK button, the application's title as caption.
+void ShowErrorBox(const QString& message, QWidget* parent = nullptr);
+
+// Runs a handler; an exception that escapes it goes into the error box and the caller goes on.
+// Returns false when the handler ended with an exception.
+bool RunHandler(const std::function<void()>& handler, QWidget* parent = nullptr);
+
+// Wraps a handler for connecting it to a signal: connect(btn, &QToolButton::clicked, this,
+// Guarded(this, [this] { OpenBtnClick(); })).
+inline auto Guarded(QWidget* parent, std::function<void()> handler) {
+    return [parent, handler = std::move(handler)] { RunHandler(handler, parent); };
+}
+
+// Who shows the box; tests put a recorder here instead of a modal box. Receives the final
+// text (after ErrorBoxText). Returns the one in force before.
+using ErrorPresenter = std::function<void(const QString& text, QWidget* parent)>;
+ErrorPresenter SetErrorPresenter(ErrorPresenter presenter);

@@ -1,0 +1,57 @@
+#include "memolines.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextOption>
+
+QFont MemoFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(10);
+    font.setBold(true);
+    return font;
+}
+
+void ConfigureMemo(QPlainTextEdit& memo) {
+    memo.setFont(MemoFont());
+    memo.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo.setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    memo.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QTextOption option = memo.document()->defaultTextOption();
+    option.setAlignment(Qt::AlignHCenter);
+    memo.document()->setDefaultTextOption(option);
+    memo.resize(kMemoWidth, kMemoHeight);
+}
+
+QStringList DisplayedLines(const QTextDocument& document) {
+    QStringList lines;
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        layout->blockBoundingRect(block); // lays the block out if it is not yet
+        const QTextLayout* text = block.layout();
+        const QString paragraph = block.text();
+        if (!text || text->lineCount() == 0) {
+            lines << paragraph;
+            continue;
+        }
+        for (int i = 0; i < text->lineCount(); ++i) {
+            const QTextLine line = text->lineAt(i);
+            lines << paragraph.mid(line.textStart(), line.textLength());
+        }
+    }
+    return lines;
+}
+
+QStringList WrapLikeMemo(const QStringList& paragraphs) {
+    // A memo laid out like the main window's, never put on the screen: the breaks come from
+    // the same layout code with the same width, not from a second estimate of it.
+    QPlainTextEdit memo;
+    ConfigureMemo(memo);
+    memo.setAttribute(Qt::WA_DontShowOnScreen);
+    memo.show();
+    memo.setPlainText(paragraphs.join(QLatin1Char('\n')));
+    return DisplayedLines(*memo.document());
+}

@@ -1,0 +1,84 @@
+#!/bin/sh
+# Draws the main window's pictures with ImageMagick: the cover-sheet logo (360 x 147, 256
+# colours), the check marks (two 18 x 18 images side by side: green, then greyed), the tool
+# buttons (two 16 x 16 images side by side: enabled, then disabled) and the program's icon.
+# Run it in this folder; the PNGs are committed, so a build never needs ImageMagick.
+set -eu
+cd "$(dirname "$0")"
+
+BLUE='#1f3a5f'
+STEEL='#7a8ca3'
+LIGHT='#e8edf3'
+GREEN='#2e8b3a'
+AMBER='#d98a1c'
+FONT=Liberation-Sans-Bold
+FONT_REG=Liberation-Sans
+
+# The logo: a lift shaft with its car on the left, the name on the right, a thin rule below.
+convert -size 360x147 xc:white \
+  -fill "$LIGHT" -stroke none -draw "rectangle 14,10 84,136" \
+  -fill none -stroke "$BLUE" -strokewidth 3 -draw "rectangle 14,10 84,136" \
+  -stroke "$STEEL" -strokewidth 2 -draw "line 24,12 24,134" -draw "line 74,12 74,134" \
+  -stroke "$BLUE" -strokewidth 1 -draw "line 45,12 45,48" -draw "line 53,12 53,48" \
+  -fill "$BLUE" -stroke none -draw "rectangle 29,48 69,100" \
+  -fill white -draw "rectangle 33,53 48,96" -draw "rectangle 50,53 65,96" \
+  -fill "$AMBER" -draw "polygon 49,110 41,122 57,122" -draw "polygon 41,126 57,126 49,138" \
+  -fill "$BLUE" -font "$FONT" -pointsize 46 -draw "text 102,66 'QVL'" \
+  -fill "$BLUE" -font "$FONT" -pointsize 26 -draw "text 102,102 'Gruppenstatistik'" \
+  -stroke "$AMBER" -strokewidth 3 -draw "line 104,116 346,116" \
+  -stroke none -fill "$STEEL" -font "$FONT_REG" -pointsize 12 \
+  -draw "text 104,134 'Verkehrsanalyse einer Aufzugsgruppe'" \
+  -colors 256 PNG8:logo.png
+
+# Check marks: a green tick, then the same tick in grey.
+tick() { # colour output
+  convert -size 18x18 xc:none -fill none -stroke "$1" -strokewidth 3 \
+    -draw "stroke-linecap round stroke-linejoin round polyline 3,9 7,14 15,4" "$2"
+}
+tick "$GREEN" /tmp/gs_tick_on.png
+tick '#a0a0a0' /tmp/gs_tick_off.png
+convert /tmp/gs_tick_on.png /tmp/gs_tick_off.png +append +repage -depth 8 haken.png
+
+# Tool buttons, each drawn in colour and in grey.
+exit_icon() { # colour output: an open door with an arrow leaving it
+  convert -size 16x16 xc:none -fill none -stroke "$1" -strokewidth 1 \
+    -draw "rectangle 2,1 9,14" -fill "$1" -draw "polygon 2,1 6,3 6,15 2,14" \
+    -stroke "$2" -strokewidth 2 -draw "line 8,8 14,8" -fill "$2" -stroke none \
+    -draw "polygon 15,8 11,4 11,12" "$3"
+}
+open_icon() { # colour accent output: a folder
+  convert -size 16x16 xc:none -fill "$2" -stroke "$1" -strokewidth 1 \
+    -draw "polygon 1,3 6,3 7,5 14,5 14,13 1,13" \
+    -fill "$1" -stroke none -draw "polygon 3,8 15,8 13,13 1,13" "$3"
+}
+print_icon() { # colour accent output: a printer with a sheet
+  convert -size 16x16 xc:none -fill white -stroke "$1" -strokewidth 1 \
+    -draw "rectangle 4,1 11,7" -fill "$1" -stroke none -draw "rectangle 1,7 14,12" \
+    -fill white -stroke "$1" -draw "rectangle 4,10 11,15" \
+    -fill "$2" -stroke none -draw "rectangle 12,8 13,9" "$3"
+}
+setup_icon() { # colour accent output: a printer with a spanner mark
+  convert -size 16x16 xc:none -fill "$1" -stroke none -draw "rectangle 1,5 12,10" \
+    -fill white -stroke "$1" -strokewidth 1 -draw "rectangle 3,1 10,5" \
+    -draw "rectangle 3,9 10,13" \
+    -stroke "$2" -strokewidth 2 -draw "line 10,15 15,10" "$3"
+}
+pair() { # name drawer
+  "$2" "$BLUE" "$AMBER" /tmp/gs_on.png
+  "$2" '#9a9a9a' '#c4c4c4' /tmp/gs_off.png
+  convert /tmp/gs_on.png /tmp/gs_off.png +append +repage -depth 8 "$1.png"
+}
+pair exitbtn exit_icon
+pair openbtn open_icon
+pair printbtn print_icon
+pair setupbtn setup_icon
+rm -f /tmp/gs_on.png /tmp/gs_off.png /tmp/gs_tick_on.png /tmp/gs_tick_off.png
+
+# The program's icon for the desktop: the shaft and car of the logo, 64 x 64.
+convert -size 64x64 xc:none \
+  -fill "$LIGHT" -stroke "$BLUE" -strokewidth 3 -draw "roundrectangle 10,3 54,61 4,4" \
+  -stroke "$BLUE" -strokewidth 1 -draw "line 29,4 29,18" -draw "line 35,4 35,18" \
+  -fill "$BLUE" -stroke none -draw "rectangle 18,18 46,46" \
+  -fill white -draw "rectangle 21,21 31,43" -draw "rectangle 33,21 43,43" \
+  -fill "$AMBER" -draw "polygon 32,49 26,57 38,57" \
+  gruppenstatistik.png

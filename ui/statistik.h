@@ -1,0 +1,143 @@
+// Thaupt: the main window: tool buttons, the eleven chart buttons with their check marks and
+// the cover-sheet memo; it loads statistics files and prints the cover sheet.
+#pragma once
+
+#include "charts.h"
+#include "store.h"
+#include "tchartfx.h"
+
+#include <QImage>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QFileDialog;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPrinter;
+class QToolButton;
+
+class Thaupt : public QWidget {
+    Q_OBJECT
+
+public:
+    // Shows the chart window (modeless, or brings it to the front) and yields the control the
+    // chart handlers draw into. StatDlgChartWindow() unless a test puts its own here.
+    using ChartWindow = std::function<TChartfx&()>;
+    // Runs the open dialog; the chosen path, or an empty text when it was cancelled.
+    using FileChooser = std::function<QString(QFileDialog&)>;
+    // The printer the cover sheet goes to; throws when there is none.
+    using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
+
+    // Runs FormCreate: reads the last folder.
+    explicit Thaupt(StatisticsStore& store, QWidget* parent = nullptr);
+    ~Thaupt() override;
+
+    // The controls, named as the handlers know them.
+    QFrame* Bevel1;
+    QToolButton* ExitBtn;
+    QToolButton* OpenBtn;
+    QToolButton* PrintBtn;
+    QToolButton* PrinterSetupBtn;
+    QLabel* Label1;
+    QLabel* VersionsLabel;
+    QToolButton* count_hourBtn;
+    QToolButton* count_hour_abBtn;
+    QToolButton* w_timeBtn;
+    QToolButton* countBtn;
+    QToolButton* count_a_aufBtn;
+    QToolButton* count_a_abBtn;
+    QToolButton* count_b_aufBtn;
+    QToolButton* count_b_abBtn;
+    QToolButton* VerteilBtn;
+    QToolButton* TravelBtn;
+    QToolButton* RufeZeitEtBtn;
+    QToolButton* count_hourHaken;
+    QToolButton* count_hour_abHaken;
+    QToolButton* w_timeHaken;
+    QToolButton* countHaken;
+    QToolButton* count_a_aufHaken;
+    QToolButton* count_a_abHaken;
+    QToolButton* count_b_aufHaken;
+    QToolButton* count_b_abHaken;
+    QToolButton* VerteilHaken;
+    QToolButton* TravelHaken;
+    QToolButton* RufeZeitEtHaken;
+    QFrame* Bevel2;
+    QPlainTextEdit* DatenMemo;
+    QLabel* LogoImage;
+    QFileDialog* OpenDlg;
+
+    QToolButton* ChartButton(ChartId id) const;
+    QToolButton* CheckMark(ChartId id) const;
+
+    // Handlers. Exceptions leave them; the buttons reach them through the error box.
+    void ExitBtnClick();
+    void OpenBtnClick();
+    void PrintBtnClick();
+    void PrinterSetupBtnClick();
+    void count_hourBtnClick();
+    void count_hour_abBtnClick();
+    void w_timeBtnClick();
+    void countBtnClick();
+    void count_a_aufBtnClick();
+    void count_a_abBtnClick();
+    void count_b_aufBtnClick();
+    void count_b_abBtnClick();
+    void VerteilBtnClick();
+    void TravelBtnClick();
+    void RufeZeitEtBtnClick();
+
+    // The open-file flow after the dialog: read, set the buttons, parse, cover sheet, floor
+    // names dialog. Also what a file named on the command line goes through.
+    void OpenStatisticsFile(const QString& path);
+
+    // The memo's lines as it displays them, a wrapped line counting as several.
+    QStringList CoverLines() const;
+    // The logo bitmap that LogoImage holds, the source of the printed logo.
+    const QImage& Logo() const { return logo_; }
+
+    // Where the open dialog starts when no last folder is known.
+    static QString DefaultFolder();
+
+    void SetChartWindow(ChartWindow chartWindow) { chartWindow_ = std::move(chartWindow); }
+    void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+    void SetPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
+
+signals:
+    // The window was closed: the run ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void DrawChartOf(ChartId id);
+    void SetButtonsAfterRead();
+    void ShowLastDir();
+
+    StatisticsStore& store_;
+    QImage logo_;
+    std::array<QToolButton*, kAllCharts.size()> chartButtons_{};
+    std::array<QToolButton*, kAllCharts.size()> checkMarks_{};
+    ChartWindow chartWindow_;
+    FileChooser fileChooser_;
+    PrinterSource printerSource_;
+};
+
+// The one main window of the run.
+extern Thaupt* haupt;
+
+// The chart window as the main window reaches it by default: the global StatDlg, shown or
+// brought to the front, and its chart control.
+Thaupt::ChartWindow StatDlgChartWindow();
+
+// The printer the cover sheet goes to by default: the system's default printer; throws a
+// German std::runtime_error when no printer is installed.
+std::unique_ptr<QPrinter> DefaultCoverPrinter();
