@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The speed figures of docs/performance.md, measured on this machine:
-#   - gs_bench (and gs_bench_render when Qt is built): medians of 10 repetitions;
+#   - gs_bench: medians of 10 repetitions (chart images and the PDF report when Qt is built);
 #   - the program's start to its shown main window, as a whole process (gs_showprobe),
 #     offscreen and under Xvfb;
 #   - the whole PDF report of a 40-floor file as a process, and its peak memory.
@@ -71,15 +71,13 @@ fi
 echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)," \
   "load $(cut -d' ' -f1-3 /proc/loadavg)"
 
-for b in gs_bench gs_bench_render; do
-  if [ -x "$BUILD/bench/$b" ]; then
-    echo "== $b (medians of 10 repetitions)"
-    "$BUILD/bench/$b" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
-      2>/dev/null | grep -E '^(Benchmark|-+$)|_median'
-  else
-    skip "$BUILD/bench/$b is not built"
-  fi
-done
+if [ -x "$BUILD/bench/gs_bench" ]; then
+  echo "== gs_bench (medians of 10 repetitions)"
+  "$BUILD/bench/gs_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
+    2>/dev/null | grep -E '^(Benchmark|-+$)|_median'
+else
+  skip "$BUILD/bench/gs_bench is not built"
+fi
 
 start_time
 if command -v xvfb-run >/dev/null; then
