@@ -17,7 +17,12 @@ PACKAGES = build-essential cmake pkg-config \
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev \
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
   fonts-liberation poppler-utils xvfb xauth \
-  clang-14 libclang-rt-14-dev llvm-14 python3 g++-mingw-w64-i686-win32 hyperfine
+  $(HARDENING_PACKAGES)
+# Fuzzing, the Windows cross-check and bench/measure.sh: clang-14 with libFuzzer's runtime
+# (libclang-rt-14-dev, which clang only recommends), llvm-14 for llvm-symbolizer (readable
+# fuzzer reports), python3 for the seed corpus, MinGW-w64 for 32-bit Windows, hyperfine, time.
+HARDENING_PACKAGES = clang-14 libclang-rt-14-dev llvm-14 python3 g++-mingw-w64-i686-win32 \
+  hyperfine time
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
