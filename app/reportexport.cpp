@@ -2,7 +2,9 @@
 
 #include "chartdrawing.h"
 #include "charts.h"
+#include "coverprint.h"
 #include "coversheet.h"
+#include "memolines.h"
 #include "report.h"
 
 #include <QApplication>
@@ -22,7 +24,7 @@ namespace {
 // The gaps PrintBtnClick sets for the paper.
 constexpr std::int16_t kPrintGap = 200;
 // Dots per inch of the report's device units; the cover sheet is laid out in these.
-constexpr int kReportDpi = 300;
+constexpr int kReportDpi = kCoverResolution;
 
 QString Q(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -36,14 +38,13 @@ QString Q(const std::string& utf8) {
     throw std::runtime_error(text.toStdString());
 }
 
+// The cover sheet as the main window prints it: the logo and the summary's lines, broken where
+// the memo would break them.
 void PaintCoverPage(QPainter& painter, StatisticsStore& store) {
-    QStringList lines;
+    QStringList paragraphs;
     for (const std::string& line : BuildCoverSheet(store))
-        lines << Q(line);
-    // COVER PAGE: PaintCoverSheet (ui/coverprint.h) paints the logo and these lines once the
-    // main window's cover printing is merged; until then the page stays empty.
-    (void)painter;
-    (void)lines;
+        paragraphs << Q(line);
+    PaintCoverSheet(painter, LogoBitmap(), WrapLikeMemo(paragraphs));
 }
 
 } // namespace

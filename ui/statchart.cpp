@@ -1,5 +1,6 @@
 #include "statchart.h"
 
+#include "errorbox.h"
 #include "qtchartfx.h"
 
 #include <QGuiApplication>
@@ -85,8 +86,9 @@ TStatDlg::TStatDlg(QWidget* parent)
     OKBtn->setDefault(false);
 
     setTabOrder(StatChart, OKBtn);
-    connect(PrintBtn, &QToolButton::clicked, this, [this] { PrintBtnClick(); });
-    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    // An exception of a handler goes into the error box, never through the toolkit's code.
+    connect(PrintBtn, &QToolButton::clicked, this, Guarded(this, [this] { PrintBtnClick(); }));
+    connect(OKBtn, &QPushButton::clicked, this, Guarded(this, [this] { OKBtnClick(); }));
 }
 
 void TStatDlg::ShowChart() {

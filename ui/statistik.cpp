@@ -1,5 +1,6 @@
 #include "statistik.h"
 
+#include "chartprinting.h"
 #include "coverprint.h"
 #include "coversheet.h"
 #include "cp1252.h"
@@ -21,7 +22,6 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QToolButton>
 
@@ -331,9 +331,7 @@ QStringList Thaupt::CoverLines() const {
 }
 
 std::unique_ptr<QPrinter> DefaultCoverPrinter() {
-    if (QPrinterInfo::defaultPrinter().isNull() && QPrinterInfo::availablePrinters().isEmpty())
-        throw std::runtime_error("Es ist kein Drucker installiert");
-    return std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return CurrentPrinter();
 }
 
 void Thaupt::PrintBtnClick() {

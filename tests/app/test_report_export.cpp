@@ -67,7 +67,11 @@ TEST(ReportExport, PdfIsCoverThenElevenLandscapeChartPages) {
     EXPECT_LT(pages[0].width, pages[0].height) << "cover sheet upright";
     for (std::size_t i = 1; i < pages.size(); ++i)
         EXPECT_GT(pages[i].width, pages[i].height) << "page " << i + 1;
-    // Charts in button order, as vector text.
+    // The cover sheet as the main window prints it, then the charts in button order, as text.
+    const std::string cover = PageText(pdf, 1);
+    for (const char* line :
+         {"QVL Gruppenstatistik", "Kunde:", "Anzahl Stockwerke: 40", "Summe der Außenrufe:"})
+        EXPECT_NE(cover.find(line), std::string::npos) << line << " in " << cover;
     const std::pair<int, const char*> headings[] = {
         {2, "Anzahl der Außenrufe über der Uhrzeit"},
         {3, "Anzahl der Auf/Ab-Rufe über der Uhrzeit"},

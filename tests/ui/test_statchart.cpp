@@ -1,5 +1,6 @@
 // The chart window: its controls, showing and hiding, printing with the gaps of paper.
 #include "charts.h"
+#include "errorrecorder.h"
 #include "pdftools.h"
 #include "qtchartfx.h"
 #include "reader.h"
@@ -80,6 +81,7 @@ private slots:
     void printUsesPaperGapsThenScreenGaps();
     void printButtonPrints();
     void failedPrintLeavesPaperGaps();
+    void printButtonErrorGoesToTheErrorBox();
     void printWithoutPrinterSaysSo();
 
 private:
@@ -274,6 +276,21 @@ void TestStatChart::failedPrintLeavesPaperGaps() {
     dlg_->PrintBtnClick();
     QCOMPARE(dlg_->StatChart->TopGap(), std::int16_t{40});
     QCOMPARE(dlg_->StatChart->BottomGap(), std::int16_t{40});
+}
+
+void TestStatChart::printButtonErrorGoesToTheErrorBox() {
+    ErrorRecorder errors;
+    const auto printer = PdfPrinter(QStringLiteral("/nonexistent-folder/chart.pdf"));
+    dlg_->StatChart->setPrinter(printer.get());
+    dlg_->ShowChart();
+    DrawChart(ChartId::Travel, store_, *dlg_->StatChart);
+    QTest::mouseClick(dlg_->PrintBtn, Qt::LeftButton);
+    QCOMPARE(errors.texts.size(), 1);
+    QVERIFY2(errors.texts[0].contains(QStringLiteral("kann nicht geschrieben werden")),
+             qPrintable(errors.texts[0]));
+    QVERIFY(errors.texts[0].endsWith(QLatin1Char('.')));
+    QCOMPARE(dlg_->StatChart->TopGap(), std::int16_t{200});
+    QVERIFY(dlg_->isVisible()); // the window goes on
 }
 
 void TestStatChart::printWithoutPrinterSaysSo() {
