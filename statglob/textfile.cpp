@@ -6,9 +6,7 @@
 #include <cerrno>
 #include <utility>
 
-#ifdef _WIN32
 #include <filesystem>
-#endif
 
 namespace {
 
@@ -50,6 +48,11 @@ void TextFile::Reset() {
         Close();
     if (path_.empty())
         throw IoError(2);
+    // Only plain files are read: a pipe would block the open, a device never end.
+    std::error_code ec;
+    const auto type = std::filesystem::status(std::filesystem::u8path(path_), ec).type();
+    if (!ec && type != std::filesystem::file_type::regular)
+        throw IoError(5);
     file_ = OpenFile(path_, false);
     if (!file_)
         Fail(errno);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -109,6 +110,7 @@ TEST(HostileFiles, FileSystemRefusals) {
     std::filesystem::remove(vanished); // chosen in the dialog, gone before the open
     const std::string notAFolder = dir.write("plain.csv", WorkedExampleFile()) + "/stat.csv";
     std::filesystem::create_directory(dir.file("folder.csv"));
+    ASSERT_EQ(mkfifo(dir.file("fifo.csv").c_str(), 0600), 0); // would block an open for reading
     const struct {
         const char* name;
         std::string path;
@@ -119,6 +121,8 @@ TEST(HostileFiles, FileSystemRefusals) {
         {"a file taken for a folder", notAFolder, "Ungültiger Dateiname"},
         {"a name longer than the system allows", dir.file(std::string(300, 'n') + ".csv"),
          "Ungültiger Dateiname"},
+        {"a named pipe", dir.file("fifo.csv"), "Dateizugriff verweigert"},
+        {"a device without end", "/dev/zero", "Dateizugriff verweigert"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
