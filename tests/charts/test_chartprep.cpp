@@ -9,25 +9,6 @@
 
 namespace {
 
-StatisticsStore StoreWithFloors(int floors, std::int32_t value = 0) {
-    StatisticsStore s;
-    s.FloorCount = static_cast<std::uint8_t>(floors);
-    for (int f = 1; f <= floors; ++f) {
-        for (auto& group : s.CallStat)
-            for (auto& row : group)
-                row[f] = value;
-        for (auto& wait : s.WaitSum)
-            wait[f] = value * 100;
-        for (int r = 1; r <= kHours; ++r)
-            s.HourDown[r][f] = s.HourUp[r][f] = value;
-    }
-    return s;
-}
-
-bool Has(const std::vector<std::string>& ops, const std::string& op) {
-    return std::find(ops.begin(), ops.end(), op) != ops.end();
-}
-
 long Count(const std::vector<std::string>& ops, const std::string& prefix) {
     return std::count_if(ops.begin(), ops.end(),
                          [&](const std::string& op) { return op.rfind(prefix, 0) == 0; });
@@ -36,11 +17,12 @@ long Count(const std::vector<std::string>& ops, const std::string& prefix) {
 } // namespace
 
 TEST(ChartPattern, WaitingTimeChartOfTwelveFloorsSendsExactlyThis) {
-    StatisticsStore s = StoreWithFloors(12, 1);
+    StatisticsStore s;
+    s.FloorCount = 12;
     for (int f = 1; f <= 12; ++f) {
-        s.WaitSum[ADown][f] = 1000 * f; // 2 down calls: 5*f seconds
-        s.WaitSum[BDown][f] = 0;
-        s.WaitSum[AUp][f] = s.WaitSum[BUp][f] = 300; // 2 up calls: 3 seconds
+        s.CallStat[ADown][0][f] = s.CallStat[AUp][0][f] = 2;
+        s.WaitSum[ADown][f] = 1000 * f; // 5*f seconds down
+        s.WaitSum[BUp][f] = 600;        // 3 seconds up
     }
     RecordingChartfx c;
     DrawChart(ChartId::w_time, s, c);
@@ -53,15 +35,14 @@ TEST(ChartPattern, WaitingTimeChartOfTwelveFloorsSendsExactlyThis) {
         expected.push_back("ChartType=2");
         expected.push_back("SetPointLegend(" + std::to_string(i) + ",\"" + names[i] + "\")");
     }
-    expected.push_back("SetChartTitle(0,\"Wartezeit in sec\")");
-    expected.push_back("SetChartTitle(2,\"Durchschnittliche Wartezeit auf den Etagen\")");
-    expected.push_back("SetChartTitle(3,\"Etagen\")");
-    expected.push_back("OpenChartData(1,2,12)");
-    expected.push_back("ThisSerie=0");
-    expected.push_back("SetSeriesLegend(0,\"Ab-Rufe\")");
+    for (const char* op : {"SetChartTitle(0,\"Wartezeit in sec\")",
+                           "SetChartTitle(2,\"Durchschnittliche Wartezeit auf den Etagen\")",
+                           "SetChartTitle(3,\"Etagen\")", "OpenChartData(1,2,12)", "ThisSerie=0",
+                           "SetSeriesLegend(0,\"Ab-Rufe\")"})
+        expected.push_back(op);
     for (int i = 0; i < 12; ++i)
-        expected.push_back("SetPointValue(" + std::to_string(i) + "," +
-                           std::to_string(5 * (i + 1)) + ")");
+        expected.push_back("SetPointValue(" + std::to_string(i) + "," + std::to_string(5 * i + 5) +
+                           ")");
     expected.push_back("ThisSerie=1");
     expected.push_back("SetSeriesLegend(1,\"Auf-Rufe\")");
     for (int i = 0; i < 12; ++i)
@@ -72,21 +53,19 @@ TEST(ChartPattern, WaitingTimeChartOfTwelveFloorsSendsExactlyThis) {
 }
 
 TEST(ChartPattern, ThreeDimensionalFromThreeSeriesOn) {
-    const struct {
-        int floors;
-        bool threeD;
-    } cases[] = {{1, false}, {2, false}, {3, true}, {40, true}};
-    for (const auto& c : cases) {
-        StatisticsStore s = StoreWithFloors(c.floors, 1);
+    for (const int floors : {1, 2, 3, 40}) {
+        StatisticsStore s;
+        s.FloorCount = static_cast<std::uint8_t>(floors);
         RecordingChartfx control;
         DrawChart(ChartId::RufeZeitEt, s, control);
         const auto& ops = control.operations();
-        EXPECT_EQ(control.shown().chart3D, c.threeD) << c.floors;
-        EXPECT_EQ(Has(ops, "Angles3D=1638450"), c.threeD) << c.floors;
-        EXPECT_EQ(control.shown().series.size(), static_cast<std::size_t>(c.floors));
-        if (c.threeD) { // the angles follow the switch directly
-            const auto on = std::find(ops.begin(), ops.end(), "Chart3D=true");
-            ASSERT_NE(on, ops.end());
+        const bool threeD = floors >= 3;
+        EXPECT_EQ(control.shown().chart3D, threeD) << floors;
+        EXPECT_EQ(control.shown().series.size(), static_cast<std::size_t>(floors));
+        const auto on = std::find(ops.begin(), ops.end(), "Chart3D=true");
+        EXPECT_EQ(on != ops.end(), threeD);
+        EXPECT_EQ(Count(ops, "Angles3D="), threeD ? 1 : 0); // right after the switch only
+        if (threeD) {
             EXPECT_EQ(*(on + 1), "Angles3D=1638450");
         }
     }
@@ -95,22 +74,20 @@ TEST(ChartPattern, ThreeDimensionalFromThreeSeriesOn) {
 TEST(ChartPattern, LabelKindDecidesTypeFontAndLegends) {
     const struct {
         ChartId id;
-        int fontSize;
-        int chartType;
+        int fontSize, chartType;
         std::size_t points;
-        const char* firstLegend;
+        const char* lastLegend;
     } cases[] = {
-        {ChartId::count_hour, 7, 2, 24, "0:00 Uhr"},
-        {ChartId::count_hour_ab, 7, 2, 24, "0:00 Uhr"},
-        {ChartId::RufeZeitEt, 7, 2, 24, "0:00 Uhr"},
-        {ChartId::count, 8, 2, 5, "KG"},
-        {ChartId::w_time, 8, 2, 5, "KG"},
-        {ChartId::count_b_ab, 8, 2, 5, "KG"},
-        {ChartId::Verteil, 8, 5, 4, "Schacht A"},
-        {ChartId::Travel, 8, 2, 4, "Schacht A"},
+        {ChartId::count_hour, 7, 2, 24, "23:00 Uhr"},
+        {ChartId::RufeZeitEt, 7, 2, 24, "23:00 Uhr"},
+        {ChartId::count, 8, 2, 5, "3"},
+        {ChartId::count_b_ab, 8, 2, 5, "3"},
+        {ChartId::Verteil, 8, 5, 4, "Schacht D"},
+        {ChartId::Travel, 8, 2, 4, "Schacht D"},
     };
     for (const auto& c : cases) {
-        StatisticsStore s = StoreWithFloors(5, 2);
+        StatisticsStore s;
+        s.FloorCount = 5;
         RecordingChartfx control;
         DrawChart(c.id, s, control);
         const ChartModel& m = control.shown();
@@ -118,69 +95,61 @@ TEST(ChartPattern, LabelKindDecidesTypeFontAndLegends) {
         EXPECT_EQ(m.categoryFont, "Arial Narrow");
         EXPECT_EQ(m.chartType, c.chartType) << ChartStem(c.id);
         ASSERT_EQ(m.categories.size(), c.points) << ChartStem(c.id);
-        EXPECT_EQ(m.categories[0], c.firstLegend);
+        EXPECT_EQ(m.categories.back(), c.lastLegend);
         EXPECT_EQ(Count(control.operations(), "ChartType="), static_cast<long>(c.points));
     }
 }
 
 TEST(ChartPattern, NoFloorsForEveryChartFamily) {
-    const std::vector<double> zeros24(24, 0.0);
     const struct {
         ChartId id;
         std::string open;
-        std::size_t seriesCount;
-        std::vector<double> firstSeries;
+        std::size_t series;
         double axisMax;
     } cases[] = {
-        {ChartId::w_time, "OpenChartData(1,2,0)", 2, {}, 100},
-        {ChartId::count, "OpenChartData(1,2,0)", 2, {}, 100},
-        {ChartId::count_a_auf, "OpenChartData(1,1,0)", 1, {}, 100},
-        {ChartId::count_hour, "OpenChartData(1,1,24)", 1, zeros24, 100},
-        {ChartId::count_hour_ab, "OpenChartData(1,2,24)", 2, zeros24, 100},
-        {ChartId::RufeZeitEt, "OpenChartData(1,0,24)", 0, {}, 100},
-        {ChartId::Verteil, "OpenChartData(1,1,4)", 1, {0, 0, 0, 0}, 0},
-        {ChartId::Travel, "OpenChartData(1,1,4)", 1, {250, 0, 0, 0}, 300},
+        {ChartId::w_time, "OpenChartData(1,2,0)", 2, 100},
+        {ChartId::count_a_auf, "OpenChartData(1,1,0)", 1, 100},
+        {ChartId::count_hour_ab, "OpenChartData(1,2,24)", 2, 100},
+        {ChartId::RufeZeitEt, "OpenChartData(1,0,24)", 0, 100},
+        {ChartId::Verteil, "OpenChartData(1,1,4)", 1, 0},
     };
     for (const auto& c : cases) {
-        StatisticsStore s = StoreWithFloors(0);
-        s.TravelCount = {250, 0, 0, 0};
+        StatisticsStore s;
         RecordingChartfx control;
         control.SetChartType(5); // left by an earlier pie
         DrawChart(c.id, s, control);
         const auto& ops = control.operations();
         const ChartModel& m = control.shown();
-        EXPECT_TRUE(Has(ops, c.open)) << ChartStem(c.id);
-        ASSERT_EQ(m.series.size(), c.seriesCount) << ChartStem(c.id);
-        if (!m.series.empty()) {
-            EXPECT_EQ(m.series[0].values, c.firstSeries) << ChartStem(c.id);
-        }
+        EXPECT_EQ(Count(ops, c.open), 1) << ChartStem(c.id);
+        ASSERT_EQ(m.series.size(), c.series) << ChartStem(c.id);
+        for (const ChartSeries& series : m.series)
+            EXPECT_EQ(std::count(series.values.begin(), series.values.end(), 0.0),
+                      static_cast<long>(series.values.size()));
         EXPECT_EQ(m.axisMax, c.axisMax) << ChartStem(c.id);
-        if (c.open.substr(c.open.size() - 3) == ",0)") {
-            // No points: no legends, no values, and the chart type stays as it was.
-            EXPECT_EQ(Count(ops, "SetPointLegend"), 0) << ChartStem(c.id);
-            EXPECT_EQ(Count(ops, "SetPointValue"), 0) << ChartStem(c.id);
+        if (c.open.find(",0)") != std::string::npos) { // no points: no legends, type unchanged
+            EXPECT_EQ(Count(ops, "SetPointLegend") + Count(ops, "SetPointValue"), 0);
             EXPECT_EQ(m.chartType, 5) << ChartStem(c.id);
         }
     }
 }
 
-TEST(ChartPattern, RoundUpScale) {
-    const std::pair<std::int64_t, std::int64_t> cases[] = {
-        {0, 100},   {1, 100},   {99, 100},    {100, 200},
-        {101, 200}, {250, 300}, {1234, 1300}, {4294967294LL, 4294967300LL}};
-    for (const auto& [max, axis] : cases)
+TEST(ChartPattern, ScaleFromTheLargestValueOfAllSeries) {
+    const std::pair<std::int64_t, std::int64_t> rounding[] = {{0, 100},
+                                                              {99, 100},
+                                                              {100, 200},
+                                                              {101, 200},
+                                                              {250, 300},
+                                                              {1234, 1300},
+                                                              {4294967294, 4294967300}};
+    for (const auto& [max, axis] : rounding)
         EXPECT_EQ(ChartWriter::RoundUpScale(max), axis) << max;
-}
 
-TEST(ChartPattern, RunningMaximumSpansAllSeriesAndIgnoresNegatives) {
     const struct {
         std::vector<std::int64_t> first, second;
         double axisMax;
     } cases[] = {
         {{1, 2, 3}, {150, 0, 0}, 200}, // the largest value sits in the second series
-        {{100, 100}, {100}, 200},      // equal values do not move it
         {{-5, -500}, {-1}, 100},       // nothing above 0: the maximum stays 0
-        {{99}, {}, 100},
     };
     for (const auto& c : cases) {
         StatisticsStore s;
