@@ -1,19 +1,24 @@
-// Damaged and hostile statistics files: each gives its exact message, or loads, and a failed
-// load leaves the previous figures as they were.
-#include "errors.h"
+// Damaged and hostile statistics files: each gives its exact message or loads, a failed load
+// keeps the previous figures, no load writes anything, and sums past 32 bits stay exact.
+#include "charts.h"
 #include "hostile.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <map>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
 const std::string kNoFloors = "Die Datei enthält keine Etagendaten.";
+const std::string kDenied = "Dateizugriff verweigert";
 
-std::string TooManyFloors(int floors) {
+std::string TooMany(int floors) {
     return "Die Datei enthält " + std::to_string(floors) +
            " Etagen; höchstens 40 werden unterstützt.";
 }
@@ -22,134 +27,137 @@ std::string NotAnInteger(const std::string& shown) {
     return "'" + shown + "' ist kein gültiger Integerwert";
 }
 
-std::string Lines(int n) {
-    std::vector<std::string> lines;
-    for (int i = 1; i <= n; ++i)
-        lines.push_back("Zeile " + std::to_string(i));
-    return JoinLines(lines);
+// Every entry under `root` with its time of change and a hash of its contents.
+std::map<std::string, std::string> Snapshot(const fs::path& root) {
+    std::map<std::string, std::string> entries;
+    for (const auto& e : fs::recursive_directory_iterator(root))
+        entries[e.path().string()] =
+            std::to_string(e.last_write_time().time_since_epoch().count()) + " " +
+            std::to_string(
+                std::hash<std::string>()(e.is_regular_file() ? ReadBytes(e.path().string()) : ""));
+    return entries;
 }
 
-// Every byte value in turn: the first CR ends line 1, the first Ctrl-Z the file.
-std::string EveryByte(int rounds) {
-    std::string bytes;
-    for (int r = 0; r < rounds; ++r)
-        for (int b = 0; b < 256; ++b)
-            bytes += static_cast<char>(b);
-    return bytes;
+const ChartModel& Chart(const LoadPathResult& r, ChartId id) {
+    const auto at = std::find(kAllCharts.begin(), kAllCharts.end(), id) - kAllCharts.begin();
+    return r.charts.at(static_cast<std::size_t>(at));
 }
-
-struct FileCase {
-    const char* name;
-    std::string bytes;
-    std::string message; // empty: the file loads
-    int floors;          // FloorCount after a successful load
-};
 
 } // namespace
 
-TEST(HostileFiles, ExactOutcomeAndPreviousFiguresKept) {
-    const std::string header = JoinLines(HeaderLines());
-    const std::string tenMegabytes(10 << 20, '7');
-    std::vector<std::string> lines = HeaderLines();
-    for (const std::string& l : WorkedExampleBody())
-        lines.push_back(l);
-    lines[kHour1Line] = ";";
-    for (int v = 0; v < 30; ++v)
-        lines[kHour1Line] += "0;";
-    const std::string hourLineCut = JoinLines(lines);
-    const FileCase cases[] = {
-        {"empty file", "", kNoFloors, 0},
-        {"1 line", Lines(1), kNoFloors, 0},
-        {"5 lines", Lines(5), kNoFloors, 0},
-        {"8 lines", Lines(8), kNoFloors, 0},
-        {"8 lines, the last without line end", header.substr(0, header.size() - 2), kNoFloors, 0},
-        {"9 lines: header and travel line", header + "-;1;2;3;4;\r\n", "", 0},
-        {"40 floors", UniformFile(40), "", 40},
-        {"41 floors", UniformFile(41), TooManyFloors(41), 0},
-        {"60 floors", UniformFile(60), TooManyFloors(60), 0},
-        // An 8-bit pair counter would wrap here and see no floors at all.
-        {"256 floors", UniformFile(256), TooManyFloors(256), 0},
-        {"10 MB in one line", tenMegabytes, kNoFloors, 0},
-        {"10 MB value in a floor line", WorkedExampleWith(kFloor1Line, 2, tenMegabytes),
-         NotAnInteger(std::string(255, '7') + "…"), 0},
-        {"10 MB first field of a floor line", WorkedExampleWith(kFloor1Line, 0, tenMegabytes), "",
-         2},
-        {"binary junk: every byte value", EveryByte(64), kNoFloors, 0},
-        {"binary junk in the values", header + "\x01\xFF;\x80\x81;\x02;\r\n;\r\n-;1;2;3;4;\r\n",
-         NotAnInteger("€\u0081"), 0},
-        {"NUL inside a value",
-         WorkedExampleWith(kFloor1Line, 2,
-                           std::string("7\0"
-                                       "1",
-                                       3)),
-         NotAnInteger("7?1"), 0},
-        {"NUL as a value", WorkedExampleWith(kHour1Line, 5, std::string(1, '\0')),
-         NotAnInteger("?"), 0},
-        {"NUL in the text before the first value",
-         WorkedExampleWith(kFloor1Line, 0, std::string("\0\0", 2)), "", 2},
-        {"Ctrl-Z right after the header", header + "\x1A" + WorkedExampleFile(), kNoFloors, 0},
-        {"lone LF line ends: one long line", WorkedExampleFile(true, "\n"), kNoFloors, 0},
-        {"a travel line without values", header + "-\r\n", NotAnInteger(""), 0},
-        {"hour line cut after 30 values", hourLineCut, NotAnInteger(""), 0},
+TEST(HostileFiles, ExactOutcomeAndNothingWritten) {
+    TempDir root;
+    for (const char* sub : {"home/.config", "tmp", "work", "folder.csv"})
+        fs::create_directories(root.path() / sub);
+    int n = 0;
+    const auto file = [&](const std::string& bytes) {
+        return root.write(std::to_string(++n) + ".csv", bytes);
     };
-    for (const FileCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempDir dir;
-        const std::string path = dir.write("stat.csv", c.bytes);
-        const Attempt a = LoadOver(path);
-        ExpectOutcome(a, path, c.message);
-        if (c.message.empty()) {
-            EXPECT_EQ(a.after.FloorCount, c.floors);
-        }
-    }
-}
-
-TEST(HostileFiles, FileSystemRefusals) {
-    TempDir dir;
-    const std::string vanished = dir.write("vanished.csv", WorkedExampleFile());
-    std::filesystem::remove(vanished); // chosen in the dialog, gone before the open
-    const std::string notAFolder = dir.write("plain.csv", WorkedExampleFile()) + "/stat.csv";
-    std::filesystem::create_directory(dir.file("folder.csv"));
-    ASSERT_EQ(mkfifo(dir.file("fifo.csv").c_str(), 0600), 0); // would block an open for reading
+    const auto with = [&](std::size_t line, std::size_t field, const std::string& text) {
+        return file(WorkedExampleWith(line, field, text));
+    };
+    const auto lines = [](int count) { return JoinLines(std::vector<std::string>(count, "x")); };
+    const std::string tenMegabytes(10 << 20, '7');
+    std::string junk; // every byte value: the first CR ends line 1, the first Ctrl-Z the file
+    for (int i = 0; i < 256 * 64; ++i)
+        junk += static_cast<char>(i);
+    const std::string vanished = file(WorkedExampleFile());
+    fs::remove(vanished); // chosen in the dialog, gone before the open
+    ASSERT_EQ(mkfifo(root.file("fifo.csv").c_str(), 0600), 0); // would block an open for reading
     const struct {
         const char* name;
         std::string path;
-        std::string message;
+        std::string message; // empty: the file loads
     } cases[] = {
-        {"a folder chosen as the file", dir.file("folder.csv"), "Dateizugriff verweigert"},
+        {"empty file", file(""), kNoFloors},
+        {"1 line", file(lines(1)), kNoFloors},
+        {"5 lines", file(lines(5)), kNoFloors},
+        {"8 lines", file(lines(8)), kNoFloors},
+        {"41 floors", file(UniformFile(41)), TooMany(41)},
+        {"60 floors", file(UniformFile(60)), TooMany(60)},
+        {"256 floors: an 8-bit counter would see none", file(UniformFile(256)), TooMany(256)},
+        {"10 MB in one line", file(tenMegabytes), kNoFloors},
+        {"10 MB value", with(kFloor1Line, 2, tenMegabytes),
+         NotAnInteger(std::string(255, '7') + "…")},
+        {"binary junk", file(junk), kNoFloors},
+        {"NUL inside a value", with(kFloor1Line, 2, {'7', '\0', '1'}), NotAnInteger("7?1")},
+        {"2147483647", with(kHour1Line, 48, "2147483647"), ""},
+        {"leading zeros", with(kHour1Line, 1, "000000000002147483647"), ""},
+        {"2147483648", with(kFloor1Line, 2, "2147483648"), NotAnInteger("2147483648")},
+        {"-2147483649", with(kTravelLine, 4, "-2147483649"), NotAnInteger("-2147483649")},
+        {"1 in 64 bits", with(kHour1Line, 5, "18446744073709551617"),
+         NotAnInteger("18446744073709551617")},
+        {"a folder chosen as the file", root.file("folder.csv"), kDenied},
         {"the file vanished before the open", vanished, "Datei nicht gefunden"},
-        {"a file taken for a folder", notAFolder, "Ungültiger Dateiname"},
-        {"a name longer than the system allows", dir.file(std::string(300, 'n') + ".csv"),
-         "Ungültiger Dateiname"},
-        {"a named pipe", dir.file("fifo.csv"), "Dateizugriff verweigert"},
-        {"a device without end", "/dev/zero", "Dateizugriff verweigert"},
+        {"a file taken for a folder", file("x") + "/stat.csv", "Ungültiger Dateiname"},
+        {"a name too long", root.file(std::string(300, 'n') + ".csv"), "Ungültiger Dateiname"},
+        {"a named pipe", root.file("fifo.csv"), kDenied},
+        {"a device without end", "/dev/zero", kDenied},
+        {"the reader still opens the next file", file(WorkedExampleFile()), ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ExpectOutcome(LoadOver(c.path), c.path, c.message);
+    const auto before = Snapshot(root.path());
+    // The loads run in a child whose home, configuration, temporary and working folders are in
+    // root, so that anything they wrote would show.
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        setenv("HOME", root.file("home").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", root.file("home/.config").c_str(), 1);
+        setenv("TMPDIR", root.file("tmp").c_str(), 1);
+        fs::current_path(root.path() / "work");
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            try {
+                ExpectLoad(c.path, c.message);
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << e.what();
+            }
+        }
+        _exit(testing::Test::HasFailure() ? 1 : 0);
     }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a load failed, see above";
+    EXPECT_EQ(Snapshot(root.path()), before);
 }
 
 TEST(HostileFiles, FileWithoutReadPermission) {
     if (geteuid() == 0)
-        GTEST_SKIP() << "running as root: file permissions do not refuse root, so no refusal "
-                        "can be provoked";
+        GTEST_SKIP() << "running as root: file permissions do not refuse root";
     TempDir dir;
     const std::string path = dir.write("locked.csv", WorkedExampleFile());
-    std::filesystem::permissions(path, std::filesystem::perms::none);
-    ExpectOutcome(LoadOver(path), path, "Dateizugriff verweigert");
+    fs::permissions(path, fs::perms::none);
+    ExpectLoad(path, kDenied);
 }
 
-TEST(HostileFiles, FailedLoadThenGoodLoad) {
-    // A failure half-way must not leave the reader unable to open the next file.
+TEST(WideSums, LargestAndSmallestValuesEverywhere) {
+    for (const std::int64_t v : {std::int64_t{INT32_MAX}, std::int64_t{INT32_MIN}}) {
+        TempDir dir;
+        const LoadPathResult r =
+            ExpectLoad(dir.write("w.csv", UniformFile(40, static_cast<int>(v))), "");
+        const struct {
+            ChartId id;
+            std::int64_t sum;
+        } sums[] = {
+            {ChartId::count, 2 * v}, // down and up are two groups each
+            {ChartId::count_hour, 40 * 2 * v},
+            {ChartId::count_hour_ab, 40 * v},
+            {ChartId::RufeZeitEt, 2 * v},
+            {ChartId::w_time, 0}, // a wide sum over a wide number of calls, in whole seconds
+            {ChartId::Verteil, 40 * 4 * v},
+        };
+        for (const auto& c : sums)
+            for (const ChartSeries& s : Chart(r, c.id).series)
+                for (double value : s.values)
+                    EXPECT_EQ(value, static_cast<double>(c.sum)) << ChartStem(c.id) << " " << v;
+        EXPECT_EQ(Chart(r, ChartId::Verteil).axisMax, 4.0 * 40 * 4 * v); // all four slices
+    }
+}
+
+TEST(WideSums, WaitingTimeSumsPastThirtyTwoBits) {
+    // Floor 1 down: door A's sum and door B's 120 pass 32 bits, then are divided by 10 calls.
     TempDir dir;
-    StatisticsStore s = PreviousStore();
-    const std::string bad = dir.write("bad.csv", WorkedExampleWith(kHour1Line, 47, "x"));
-    EXPECT_EQ(RunLoadPath(s, bad).error, NotAnInteger("x"));
-    const std::string good = dir.write("good.csv", WorkedExampleFile());
-    const LoadPathResult r = RunLoadPath(s, good);
-    EXPECT_EQ(r.error, "");
-    EXPECT_EQ(s.FloorCount, 2);
-    EXPECT_EQ(s.TravelCount[ShaftA], 1520);
-    EXPECT_EQ(r.charts.size(), kAllCharts.size());
+    const std::string path = dir.write("w.csv", WorkedExampleWith(kFloor1Line, 1, "2147483647"));
+    const double seconds = (std::int64_t{INT32_MAX} + 120) / (10 * 100);
+    EXPECT_EQ(Chart(ExpectLoad(path, ""), ChartId::w_time).series.at(0).values.at(0), seconds);
 }
