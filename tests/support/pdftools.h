@@ -1,49 +1,38 @@
-// PDF files in tests: page sizes read with poppler-utils' pdfinfo, pages rendered with pdftoppm.
+// PDF files in tests, read with poppler-utils: page sizes and text.
 #pragma once
 
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
-struct PdfPageSize {
-    double width;  // points
-    double height; // points
-};
-
+// What a shell command writes to its standard output.
 inline std::string RunCommand(const std::string& command) {
     std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buf[4096];
-        std::size_t n;
-        while ((n = fread(buf, 1, sizeof buf, pipe)) > 0)
-            out.append(buf, n);
+    FILE* pipe = popen(command.c_str(), "r");
+    char buf[4096];
+    for (std::size_t n; pipe && (n = fread(buf, 1, sizeof buf, pipe)) > 0;)
+        out.append(buf, n);
+    if (pipe)
         pclose(pipe);
-    }
     return out;
 }
 
-// One entry per page; empty when the file is no readable PDF.
-inline std::vector<PdfPageSize> PdfPages(const std::string& path) {
-    std::istringstream lines(RunCommand("pdfinfo -f 1 -l 100000 '" + path + "' 2>/dev/null"));
-    std::vector<PdfPageSize> pages;
-    std::string line;
-    while (std::getline(lines, line)) {
-        // "Page    3 size: 841.89 x 595.28 pts (A4)"
-        int page = 0;
-        PdfPageSize size{0, 0};
-        if (std::sscanf(line.c_str(), "Page %d size: %lf x %lf", &page, &size.width,
-                        &size.height) == 3)
-            pages.push_back(size);
-    }
+// Width and height in points of each page; none when the file is no readable PDF.
+inline std::vector<std::pair<double, double>> PdfPages(const std::string& path) {
+    std::istringstream lines(RunCommand("pdfinfo -f 1 -l 9999 '" + path + "' 2>/dev/null"));
+    std::vector<std::pair<double, double>> pages;
+    double width, height;
+    for (std::string line; std::getline(lines, line);)
+        if (std::sscanf(line.c_str(), "Page %*d size: %lf x %lf", &width, &height) == 2)
+            pages.emplace_back(width, height);
     return pages;
 }
 
-// Renders one page (counted from 1) to a greyscale PGM file and returns its path ("" on failure).
-inline std::string RenderPdfPage(const std::string& pdf, int page, int dpi,
-                                 const std::string& prefix) {
-    const std::string command = "pdftoppm -gray -singlefile -r " + std::to_string(dpi) + " -f " +
-                                std::to_string(page) + " -l " + std::to_string(page) + " '" + pdf +
-                                "' '" + prefix + "' 2>/dev/null && echo ok";
-    return RunCommand(command).find("ok") != std::string::npos ? prefix + ".pgm" : std::string();
+// The text of one page (counted from 1), or of all pages.
+inline std::string PdfText(const std::string& path, int page = 0) {
+    const std::string p =
+        page > 0 ? "-f " + std::to_string(page) + " -l " + std::to_string(page) : "";
+    return RunCommand("pdftotext " + p + " '" + path + "' - 2>/dev/null");
 }
