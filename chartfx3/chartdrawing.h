@@ -28,10 +28,7 @@ public:
     // there (96 for widgets and images, the resolution for printers and PDF writers).
     void paint(QPainter& painter, const QRectF& target, double dpi = 96) const;
 
-    const ChartModel& chart() const { return chart_; }
     bool is3D() const;
-    // The Qt Charts scene of bars and pies (null for the 3-D view), for tests.
-    QtChartScene* scene() const { return scene_.get(); }
 
 private:
     ChartModel chart_;

@@ -14,7 +14,6 @@ public:
     std::int32_t PrintChart() override;
 
     const std::vector<std::string>& operations() const { return operations_; }
-    void clearOperations() { operations_.clear(); }
     // What PrintChart would have put on paper, one entry per call.
     const std::vector<ChartModel>& printed() const { return printed_; }
 

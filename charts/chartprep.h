@@ -41,7 +41,6 @@ public:
     // SetChartAdm(1, ChartMax) and CloseChartData(1) without rounding.
     void CloseUnrounded();
 
-    TChartfx& chart() { return chart_; }
     std::int64_t ChartMax = 0;
 
 private:

@@ -25,8 +25,6 @@ public:
     void Write(std::string_view text);
     void Close();
 
-    const std::string& path() const { return path_; }
-
 private:
     template <typename Sink> void ScanLine(Sink&& sink);
     bool Fill(); // false at the end of the data
