@@ -72,6 +72,14 @@ void StyleChart(QChart& chart, const ChartModel& model) {
     chart.legend()->setLabelColor(Qt::black);
 }
 
+// An axis title in the one style of both axes; an empty title takes no room.
+void SetAxisTitle(QAbstractAxis& axis, const std::string& title) {
+    axis.setTitleText(Html(title));
+    axis.setTitleVisible(!title.empty());
+    axis.setTitleFont(AxisTitleFont());
+    axis.setTitleBrush(Qt::black);
+}
+
 } // namespace
 
 QtChartScene::QtChartScene(const ChartModel& chart)
@@ -113,10 +121,7 @@ void QtChartScene::buildBars() {
     categoryAxis_->setTruncateLabels(false);
     categoryAxis_->setLabelsColor(Qt::black);
     categoryAxis_->setGridLineVisible(false);
-    categoryAxis_->setTitleText(Html(model_.categoryAxisTitle()));
-    categoryAxis_->setTitleVisible(!model_.categoryAxisTitle().empty());
-    categoryAxis_->setTitleFont(AxisTitleFont());
-    categoryAxis_->setTitleBrush(Qt::black);
+    SetAxisTitle(*categoryAxis_, model_.categoryAxisTitle());
     chart_->addAxis(categoryAxis_, Qt::AlignBottom);
     bars->attachAxis(categoryAxis_);
 
@@ -132,10 +137,7 @@ void QtChartScene::buildBars() {
     valueAxis_->setLabelsFont(AxisLabelFont());
     valueAxis_->setLabelsColor(Qt::black);
     valueAxis_->setGridLineColor(QColor(0xd0, 0xd0, 0xd0));
-    valueAxis_->setTitleText(Html(model_.valueAxisTitle()));
-    valueAxis_->setTitleVisible(!model_.valueAxisTitle().empty());
-    valueAxis_->setTitleFont(AxisTitleFont());
-    valueAxis_->setTitleBrush(Qt::black);
+    SetAxisTitle(*valueAxis_, model_.valueAxisTitle());
     chart_->addAxis(valueAxis_, Qt::AlignLeft);
     bars->attachAxis(valueAxis_);
 
