@@ -4,6 +4,8 @@
 #include "charts.h"
 #include "coverprint.h"
 #include "coversheet.h"
+#include "keyfigurepage.h"
+#include "keyfigures.h"
 #include "memolines.h"
 #include "report.h"
 
@@ -68,6 +70,13 @@ void ExportPdf(const std::string& path, StatisticsStore& store) {
         if (!painter.begin(&pdf))
             CannotWrite(target, QString());
         PaintCoverPage(painter, store);
+        // The key figures after the cover, upright, half an inch inside the printable area.
+        if (!pdf.newPage())
+            CannotWrite(target, QString());
+        const double inset = kReportDpi / 2.0;
+        PaintKeyFigurePage(
+            painter, QRectF(0, 0, pdf.width(), pdf.height()).adjusted(inset, inset, -inset, -inset),
+            kReportDpi, Q(KeyFigureTitle(store)), KeyFigureRows(ComputeKeyFigures(store)));
         for (const auto& [id, shown] : charts) {
             ChartModel chart = shown;
             chart.topGap = kPrintGap;

@@ -12,9 +12,9 @@ constexpr int kPngWidth = 1200;
 constexpr int kPngHeight = 650;
 
 // The report as a vector PDF: page 1 the cover sheet (portrait, 300 dpi units as printed),
-// then each chart in button order on a landscape page with the gaps of a print. The file is
-// written under a temporary name and replaces `path` only when complete. Throws
-// std::runtime_error (German) when it cannot be written.
+// page 2 the key figures (portrait), then each chart in button order on a landscape page with the
+// gaps of a print. The file is written under a temporary name and replaces `path` only when
+// complete. Throws std::runtime_error (German) when it cannot be written.
 void ExportPdf(const std::string& path, StatisticsStore& store);
 
 // Eleven PNG files "<chart id>.png" (count_hour.png, ..., RufeZeitEt.png) in `folder`, which is

@@ -285,6 +285,12 @@ KeyFigures ComputeKeyFigures(const StatisticsStore& s) {
     return k;
 }
 
+std::string KeyFigureTitle(const StatisticsStore& s) {
+    const std::string path = s.FileName.str();
+    const std::size_t slash = path.find_last_of("/\\");
+    return "Kennzahlen: " + (slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
 std::vector<KeyFigureRow> KeyFigureRows(const KeyFigures& k) {
     std::vector<KeyFigureRow> rows;
     std::string section;

@@ -84,6 +84,9 @@ std::optional<std::int64_t> ParsePeriodTime(const std::string& text, bool endOfD
 
 KeyFigures ComputeKeyFigures(const StatisticsStore& s);
 
+// Heading of the key figures: "Kennzahlen: " and the file name of the loaded file (UTF-8).
+std::string KeyFigureTitle(const StatisticsStore& s);
+
 // The figures as the table shows them: one decimal, decimal comma, "–" where undefined.
 std::vector<KeyFigureRow> KeyFigureRows(const KeyFigures& k);
 // The rows as plain text: each section heading on its own line, then "  label: value".

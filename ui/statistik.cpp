@@ -18,7 +18,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -421,8 +420,7 @@ void Thaupt::ShowKeyFigures(bool evenIfHidden) {
             return;
         kennzahlen_ = new TKennzahlenDlg(this);
     }
-    const QString title =
-        QStringLiteral("Kennzahlen: ") + QFileInfo(FromUtf8(store_.FileName.str())).fileName();
+    const QString title = FromUtf8(KeyFigureTitle(store_));
     const auto rows = KeyFigureRows(ComputeKeyFigures(store_));
     if (evenIfHidden || kennzahlen_->isVisible())
         kennzahlen_->ShowFigures(title, rows);

@@ -399,7 +399,8 @@ private slots:
         QTest::mouseClick(dlg->PrintBtn, Qt::LeftButton);
         const auto pages = PdfPages(files->file("kennzahlen.pdf"));
         QVERIFY(pages.size() == 1 && pages[0].first < pages[0].second);
-        QVERIFY(PdfText(files->file("kennzahlen.pdf")).find("Bewertung") != std::string::npos);
+        QVERIFY(PdfText(files->file("kennzahlen.pdf")).find("Kennzahlen: stat.csv") !=
+                std::string::npos);
         if (QPrinterInfo::availablePrinters().isEmpty()) {
             boxes.clear();
             dlg->setPrinter(nullptr);
