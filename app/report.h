@@ -11,9 +11,6 @@
 #include <utility>
 #include <vector>
 
-// Every chart in button order, drawn through the recording control.
-std::vector<std::pair<ChartId, ChartModel>> DrawAllCharts(StatisticsStore& store);
-
 nlohmann::json ChartJson(ChartId id, const ChartModel& chart);
 
 // {"file", "floorCount", "cover", "charts"}.
