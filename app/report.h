@@ -12,9 +12,6 @@
 #include <utility>
 #include <vector>
 
-// Every chart in button order, drawn through the recording control.
-std::vector<std::pair<ChartId, ChartModel>> DrawAllCharts(StatisticsStore& store);
-
 nlohmann::json ChartJson(ChartId id, const ChartModel& chart);
 
 // The key figures as numbers (seconds, percent, counts); null where they cannot be computed.

@@ -2,6 +2,7 @@
 // as PNG images, drawn as on paper and without any window.
 #pragma once
 
+#include "reportpdf.h"
 #include "store.h"
 
 #include <functional>
@@ -11,8 +12,12 @@
 constexpr int kPngWidth = 1200;
 constexpr int kPngHeight = 650;
 
-// The report as a vector PDF: page 1 the cover sheet (portrait, 300 dpi units as printed),
-// page 2 the key figures (portrait), then each chart in button order on a landscape page with the
+// The report of a loaded file: the cover sheet's paragraphs, the key figures and the eleven
+// charts.
+ReportContent BuildReportContent(StatisticsStore& store);
+
+// The report as a vector PDF (WriteReportPdf): page 1 the cover sheet (portrait, 300 dpi units as
+// printed), page 2 the key figures, then each chart in button order on a landscape page with the
 // gaps of a print. The file is written under a temporary name and replaces `path` only when
 // complete. Throws std::runtime_error (German) when it cannot be written.
 void ExportPdf(const std::string& path, StatisticsStore& store);

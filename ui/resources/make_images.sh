@@ -28,7 +28,7 @@ convert -size 360x147 xc:white \
   -stroke "$AMBER" -strokewidth 3 -draw "line 104,116 346,116" \
   -stroke none -fill "$STEEL" -font "$FONT_REG" -pointsize 12 \
   -draw "text 104,134 'Verkehrsanalyse einer Aufzugsgruppe'" \
-  -colors 256 PNG8:logo.png
+  -colors 256 PNG8:../../chartfx3/resources/logo.png
 
 # Check marks: a green tick, then the same tick in grey.
 tick() { # colour output
