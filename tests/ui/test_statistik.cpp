@@ -155,7 +155,7 @@ private slots:
         etage->close();
         QTest::mouseClick(w->countBtn, Qt::LeftButton);
         QCOMPARE(EnabledButtons(), Sorted(kAfterLoad + QStringList{"w_timeBtn", "countHaken"}));
-        QCOMPARE(chart.shown().heading(), "Anzhal der Außenrufe auf den Etagen");
+        QCOMPARE(chart.shown().heading(), "Anzahl der Außenrufe auf den Etagen");
         // Each button draws its own chart: its check mark comes on, and only that.
         QStringList now = kAfterLoad + QStringList{"w_timeBtn", "countHaken"};
         for (const ChartId id : kAllCharts) {
@@ -318,7 +318,7 @@ private slots:
         DrawChart(ChartId::count, store, *dlg.StatChart);
         QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);
         QVERIFY(!dlg.isVisible());
-        QCOMPARE(dlg.StatChart->shown().heading(), "Anzhal der Außenrufe auf den Etagen");
+        QCOMPARE(dlg.StatChart->shown().heading(), "Anzahl der Außenrufe auf den Etagen");
         StatDlgChartWindow()();
         QVERIFY(dlg.isVisible());
         StatDlg = nullptr;
