@@ -184,7 +184,8 @@ private slots:
             other.write("bad.csv", bad.replace(bad.find(";410;"), 5, ";4x0;"));
         boxes.clear();
         Open(badPath);
-        QCOMPARE(boxes, QStringList{"'4x0' ist kein gültiger Integerwert."});
+        QCOMPARE(boxes, QStringList{"'4x0' ist kein gültiger Integerwert.\n"
+                                    "Datei bad.csv, Zeile 9, Feld 14"});
         QCOMPARE(w->DatenMemo->toPlainText(), memo);
         QVERIFY(store.CallStat == before.CallStat && store.TravelCount == before.TravelCount);
         QVERIFY(!etage->isVisible());
