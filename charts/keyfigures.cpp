@@ -196,6 +196,7 @@ KeyFigures ComputeKeyFigures(const StatisticsStore& s) {
     const auto stopMinutes = ParsePeriodTime(stop, true);
     if (startMinutes && stopMinutes && *stopMinutes > *startMinutes) {
         k.periodMinutes = *stopMinutes - *startMinutes;
+        k.startMinutes = startMinutes;
         k.callsPerDay = {k.calls * kMinutesPerDay, *k.periodMinutes};
     }
 
@@ -229,6 +230,7 @@ KeyFigures ComputeKeyFigures(const StatisticsStore& s) {
     });
     eligible.resize(std::min<std::size_t>(eligible.size(), 3));
     k.worstFloors = eligible;
+    k.floors = floors;
 
     std::array<std::int64_t, kHours> all{}, up{}, down{};
     for (int h = 0; h < kHours; ++h)

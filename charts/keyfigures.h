@@ -46,12 +46,14 @@ struct KeyFigures {
     // the stop lies after the start.
     std::string start, stop;
     std::optional<std::int64_t> periodMinutes;
+    std::optional<std::int64_t> startMinutes; // since 1.1.2000, with periodMinutes
     Ratio callsPerDay;
 
     std::int64_t calls = 0, upCalls = 0, downCalls = 0, doorACalls = 0, doorBCalls = 0;
 
     // Averages over calls, in seconds.
     Ratio waitAll, waitDown, waitUp, waitDoorA, waitDoorB;
+    std::vector<FloorFigure> floors;      // 1..FloorCount
     std::vector<FloorFigure> worstFloors; // up to three, longest first, >= 1 % of the calls
     Ratio shareAbove30, shareAbove40;     // fractions of the calls made at floors above 30 / 40 s
     std::string verdict;                  // empty when there are no calls

@@ -1,0 +1,348 @@
+#include "comparison.h"
+
+#include "chartprep.h"
+#include "keyfigures.h"
+#include "reader.h"
+#include "recordingchartfx.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr int kMinutesPerDay = 24 * 60;
+const char* const kNone = "–";
+
+// A copy that holds only floors 1..floors: everything drawn or computed from it sums over those.
+StatisticsStore Restricted(const StatisticsStore& s, int floors) {
+    StatisticsStore copy = s;
+    copy.FloorCount = static_cast<std::uint8_t>(floors);
+    return copy;
+}
+
+std::string BaseName(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// "TT.MM." of the day holding the given minute since 1.1.2000.
+std::string DayMonth(std::int64_t minutes) {
+    // Days since 1.3.0000, then the civil date: the inverse of the period parsing's day count.
+    const std::int64_t days =
+        (minutes >= 0 ? minutes : minutes - kMinutesPerDay + 1) / kMinutesPerDay;
+    const std::int64_t z = days + 730425;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const std::int64_t doe = z - era * 146097;
+    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const std::int64_t mp = (5 * doy + 2) / 153;
+    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d.%02d.", day, month);
+    return text;
+}
+
+std::string PeriodLabel(const KeyFigures& k, const StatisticsStore& s) {
+    if (!k.startMinutes || !k.periodMinutes)
+        return BaseName(s.FileName.str());
+    // The stop minute is the end of the period: its last day is the one before it.
+    return DayMonth(*k.startMinutes) + "–" + DayMonth(*k.startMinutes + *k.periodMinutes - 1);
+}
+
+std::optional<double> Value(Ratio r, double scale = 1) {
+    if (!r.defined())
+        return std::nullopt;
+    return r.value() * scale;
+}
+
+// Calls of the period, per day when `perDay`.
+std::optional<double> Calls(std::int64_t calls, const KeyFigures& k, bool perDay) {
+    if (!perDay)
+        return static_cast<double>(calls);
+    return Value({calls * kMinutesPerDay, *k.periodMinutes});
+}
+
+// One decimal (or none), decimal comma, half away from zero; "+" before a positive change.
+std::string Decimal(double v, bool sign = false, int decimals = 1) {
+    const long long scaled = std::llround(decimals > 0 ? v * 10 : v);
+    std::string text = std::to_string(std::llabs(decimals > 0 ? scaled / 10 : scaled));
+    if (decimals > 0)
+        text += "," + std::to_string(std::llabs(scaled) % 10);
+    if (scaled < 0)
+        return "-" + text;
+    return (sign && scaled > 0 ? "+" : "") + text;
+}
+
+std::string FigureText(const ComparedFigure& f) {
+    const std::string unit = f.unit.empty() ? "" : " " + f.unit;
+    const auto shown = [&](const std::optional<double>& v) {
+        return v ? Decimal(*v, false, f.decimals) + unit : std::string(kNone);
+    };
+    std::string text = shown(f.value) + "; Vergleich " + shown(f.other);
+    if (const auto change = f.change()) {
+        text += "; Änderung " + Decimal(*change, true, f.decimals) + unit;
+        if (const auto percent = f.changePercent())
+            text += " (" + Decimal(*percent, true) + " %)";
+        const std::string verdict = f.assessment();
+        if (!verdict.empty())
+            text += ", " + verdict;
+    }
+    return text;
+}
+
+// The value axis of a chart of counts that may now be per day.
+std::string CountAxisTitle(ChartId id, bool perDay) {
+    const std::string what = id == ChartId::Travel ? "überfahrene Etagen" : "Rufe";
+    return what + (perDay ? " pro Tag" : " im Zeitraum");
+}
+
+} // namespace
+
+StatisticsStore LoadComparisonStore(const std::string& path) {
+    StatisticsStore store;
+    LoadStatisticsFile(store, path);
+    return store;
+}
+
+bool HasComparisonChart(ChartId id) {
+    switch (id) {
+    case ChartId::w_time:
+    case ChartId::count:
+    case ChartId::count_hour:
+    case ChartId::count_hour_ab:
+    case ChartId::Verteil:
+    case ChartId::Travel:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::optional<double> ComparedFigure::change() const {
+    if (!value || !other)
+        return std::nullopt;
+    return *value - *other;
+}
+
+std::optional<double> ComparedFigure::changePercent() const {
+    if (!value || !other || *other == 0)
+        return std::nullopt;
+    return (*value - *other) / *other * 100;
+}
+
+std::string ComparedFigure::assessment() const {
+    const auto c = change();
+    // Below the shown tenth a change is none.
+    if (!lowerIsBetter || !c || std::llround(*c * 10) == 0)
+        return "";
+    return *c < 0 ? "besser" : "schlechter";
+}
+
+Comparison Compare(const StatisticsStore& store, const StatisticsStore& other) {
+    Comparison c;
+    c.file = BaseName(store.FileName.str());
+    c.otherFile = BaseName(other.FileName.str());
+    c.floorCount = store.FloorCount;
+    c.otherFloorCount = other.FloorCount;
+    c.comparedFloors = std::min(c.floorCount, c.otherFloorCount);
+    const KeyFigures k = ComputeKeyFigures(Restricted(store, c.comparedFloors));
+    const KeyFigures o = ComputeKeyFigures(Restricted(other, c.comparedFloors));
+    c.period = PeriodLabel(k, store);
+    c.otherPeriod = PeriodLabel(o, other);
+    c.perDay = k.periodMinutes && o.periodMinutes;
+    c.verdicts = {k.verdict, o.verdict};
+
+    std::string section;
+    const auto add = [&](const std::string& label, const std::string& unit, std::optional<double> v,
+                         std::optional<double> w, bool lowerIsBetter, int decimals = 1) {
+        c.figures.push_back({section, label, unit, v, w, lowerIsBetter, decimals});
+    };
+    const auto days = [](const KeyFigures& f) -> std::optional<double> {
+        if (!f.periodMinutes)
+            return std::nullopt;
+        return static_cast<double>(*f.periodMinutes) / kMinutesPerDay;
+    };
+    section = "Zeitraum";
+    add("Dauer", "Tage", days(k), days(o), false);
+
+    section = c.perDay ? "Außenrufe pro Tag" : "Außenrufe im Zeitraum";
+    const int callDecimals = c.perDay ? 1 : 0;
+    add("Summe", "", Calls(k.calls, k, c.perDay), Calls(o.calls, o, c.perDay), false, callDecimals);
+    add("Auf-Rufe", "", Calls(k.upCalls, k, c.perDay), Calls(o.upCalls, o, c.perDay), false,
+        callDecimals);
+    add("Ab-Rufe", "", Calls(k.downCalls, k, c.perDay), Calls(o.downCalls, o, c.perDay), false,
+        callDecimals);
+
+    section = "Wartezeit (Mittel je Außenruf)";
+    add("alle Außenrufe", "s", Value(k.waitAll), Value(o.waitAll), true);
+    add("Auf-Rufe", "s", Value(k.waitUp), Value(o.waitUp), true);
+    add("Ab-Rufe", "s", Value(k.waitDown), Value(o.waitDown), true);
+    if (k.doorBCalls > 0 || o.doorBCalls > 0) {
+        add("Tür A", "s", Value(k.waitDoorA), Value(o.waitDoorA), true);
+        add("Tür B", "s", Value(k.waitDoorB), Value(o.waitDoorB), true);
+    }
+    add("Rufe an Etagen über 30 s", "%", Value(k.shareAbove30, 100), Value(o.shareAbove30, 100),
+        true);
+    add("Rufe an Etagen über 40 s", "%", Value(k.shareAbove40, 100), Value(o.shareAbove40, 100),
+        true);
+
+    section = "Schächte (Anteil der Rufe)";
+    for (int shaft = 0; shaft < kShafts; ++shaft)
+        add(k.shafts[shaft].name, "%", Value(k.shafts[shaft].share, 100),
+            Value(o.shafts[shaft].share, 100), false);
+
+    for (int f = 0; f < c.comparedFloors; ++f) {
+        const FloorFigure& a = k.floors[static_cast<std::size_t>(f)];
+        const FloorFigure& b = o.floors[static_cast<std::size_t>(f)];
+        if (a.waitSeconds.defined() && b.waitSeconds.defined() &&
+            std::llround((a.waitSeconds.value() - b.waitSeconds.value()) * 10) != 0)
+            c.mostChanged.push_back(
+                {a.floor, a.name, a.waitSeconds.value(), b.waitSeconds.value()});
+    }
+    std::stable_sort(c.mostChanged.begin(), c.mostChanged.end(), [](const auto& x, const auto& y) {
+        return std::abs(x.wait - x.otherWait) > std::abs(y.wait - y.otherWait);
+    });
+    c.mostChanged.resize(std::min<std::size_t>(c.mostChanged.size(), 3));
+    return c;
+}
+
+ChartModel DrawComparisonChart(ChartId id, const StatisticsStore& store,
+                               const StatisticsStore& other) {
+    const int floors = std::min(store.FloorCount, other.FloorCount);
+    StatisticsStore mine = Restricted(store, floors);
+    StatisticsStore theirs = Restricted(other, floors);
+    const KeyFigures k = ComputeKeyFigures(mine);
+    const KeyFigures o = ComputeKeyFigures(theirs);
+    const bool perDay = k.periodMinutes && o.periodMinutes;
+
+    RecordingChartfx control(false);
+    DrawChart(id, mine, control);
+    const ChartModel a = control.shown();
+    DrawChart(id, theirs, control);
+    const ChartModel b = control.shown();
+
+    ChartModel chart = a;
+    chart.series.clear();
+    chart.chartType = 2;
+    chart.chart3D = false;
+    chart.angles3D = 0;
+    const bool shares = id == ChartId::Verteil;
+    const bool counts = id != ChartId::w_time && !shares;
+    std::string heading = a.heading() + " im Vergleich";
+    if (store.FloorCount != other.FloorCount && id != ChartId::Travel)
+        heading += " (nur die " + std::to_string(floors) + " Etagen beider Dateien)";
+    chart.titles[2] = heading;
+    if (shares) {
+        chart.titles[0] = "Anteil der Rufe in %";
+        chart.titles[3] = "Schacht";
+        chart.decimals = 1;
+    } else if (counts) {
+        chart.titles[0] = CountAxisTitle(id, perDay);
+        chart.decimals = perDay ? 1 : 0;
+    }
+
+    double top = 0;
+    const auto join = [&](const ChartSeries& s, const KeyFigures& f, const std::string& legend) {
+        ChartSeries out{legend, s.values};
+        double sum = 0;
+        for (double v : s.values)
+            sum += v;
+        for (double& v : out.values) {
+            if (shares)
+                v = sum > 0 ? v / sum * 100 : 0;
+            else if (counts && perDay)
+                v = v * kMinutesPerDay / static_cast<double>(*f.periodMinutes);
+            top = std::max(top, v);
+        }
+        chart.series.push_back(std::move(out));
+    };
+    const std::string period = PeriodLabel(k, store), otherPeriod = PeriodLabel(o, other);
+    for (std::size_t i = 0; i < a.series.size() && i < b.series.size(); ++i) {
+        const std::string legend = shares ? "Anteil" : a.series[i].legend;
+        join(a.series[i], k, legend + " (" + period + ")");
+        join(b.series[i], o, legend + " Vergleich (" + otherPeriod + ")");
+    }
+    chart.axisMax = shares ? 100.0
+                           : static_cast<double>(ChartWriter::RoundUpScale(
+                                 static_cast<std::int64_t>(std::ceil(top))));
+    return chart;
+}
+
+std::vector<std::pair<ChartId, ChartModel>> DrawAllComparisonCharts(const StatisticsStore& store,
+                                                                    const StatisticsStore& other) {
+    std::vector<std::pair<ChartId, ChartModel>> charts;
+    for (ChartId id : kAllCharts)
+        if (HasComparisonChart(id))
+            charts.emplace_back(id, DrawComparisonChart(id, store, other));
+    return charts;
+}
+
+void SendChart(const ChartModel& chart, TChartfx& control) {
+    control.SetDecimals(chart.decimals);
+    control.SetFixedGap(chart.fixedGap);
+    control.SetXLegFontName(chart.categoryFont);
+    control.SetChart3D(chart.chart3D);
+    control.SetAngles3D(chart.angles3D);
+    control.SetXLegFontSize(chart.categoryFontSize);
+    control.SetChartType(chart.chartType);
+    for (std::size_t i = 0; i < chart.categories.size(); ++i)
+        control.SetPointLegend(static_cast<std::int16_t>(i), chart.categories[i]);
+    for (std::int16_t t : {0, 2, 3})
+        control.SetChartTitle(t, chart.titles[static_cast<std::size_t>(t)]);
+    std::size_t points = chart.categories.size();
+    for (const ChartSeries& s : chart.series)
+        points = std::max(points, s.values.size());
+    control.OpenChartData(1, static_cast<std::int32_t>(chart.series.size()),
+                          static_cast<std::int32_t>(points));
+    for (std::size_t s = 0; s < chart.series.size(); ++s) {
+        const auto serie = static_cast<std::int16_t>(s);
+        control.SetThisSerie(serie);
+        control.SetSeriesLegend(serie, chart.series[s].legend);
+        for (std::size_t p = 0; p < chart.series[s].values.size(); ++p)
+            control.SetPointValue(static_cast<std::int16_t>(p), chart.series[s].values[p]);
+    }
+    control.SetChartAdm(1, chart.axisMax);
+    control.CloseChartData(1);
+}
+
+std::string ComparisonTitle(const Comparison& c) {
+    return "Vergleich: " + c.file + " mit " + c.otherFile;
+}
+
+std::vector<KeyFigureRow> ComparisonRows(const Comparison& c) {
+    std::vector<KeyFigureRow> rows;
+    std::string section = "Vergleich";
+    const auto add = [&](const std::string& label, const std::string& value) {
+        rows.push_back({section, label, value});
+    };
+    // A period that could not be read is named by its file alone.
+    const auto period = [](const std::string& label, const std::string& file) {
+        return label == file ? file + " (Zeitraum nicht auswertbar)" : label + " (" + file + ")";
+    };
+    add("Zeitraum", period(c.period, c.file));
+    add("Vergleich", period(c.otherPeriod, c.otherFile));
+    std::string floors =
+        std::to_string(c.floorCount) + "; Vergleich " + std::to_string(c.otherFloorCount);
+    if (c.floorCount != c.otherFloorCount)
+        floors += "; verglichen werden die Etagen 1 bis " + std::to_string(c.comparedFloors);
+    add("Etagen", floors);
+    add("Rufe", c.perDay ? "pro Tag verglichen"
+                         : "im Zeitraum verglichen (eine Dauer ist nicht auswertbar, daher "
+                           "keine Werte pro Tag)");
+    for (const ComparedFigure& f : c.figures) {
+        section = f.section;
+        add(f.label, FigureText(f));
+    }
+    section = "Bewertung der mittleren Wartezeit";
+    const auto verdict = [](const std::string& v) { return v.empty() ? std::string(kNone) : v; };
+    add("Bewertung", verdict(c.verdicts.at(0)) + "; Vergleich " + verdict(c.verdicts.at(1)));
+
+    section = "Etagen mit der größten Änderung der Wartezeit";
+    if (c.mostChanged.empty())
+        add("Etagen", kNone);
+    for (const FloorChange& f : c.mostChanged)
+        add(f.name, FigureText({section, f.name, "s", f.wait, f.otherWait, true}));
+    return rows;
+}
