@@ -1,7 +1,9 @@
 #include "report.h"
 
+#include "comparison.h"
 #include "coversheet.h"
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -10,7 +12,11 @@ nlohmann::json ChartJson(ChartId id, const ChartModel& chart) {
     for (const ChartSeries& s : chart.series) {
         nlohmann::json values = nlohmann::json::array();
         for (double v : s.values)
-            values.push_back(static_cast<std::int64_t>(v));
+            // Counts stay integers; the comparison's per-day values and shares keep their
+            // fraction.
+            values.push_back(v == std::floor(v) && std::abs(v) < 9e15
+                                 ? nlohmann::json(static_cast<std::int64_t>(v))
+                                 : nlohmann::json(v));
         series.push_back({{"legend", s.legend}, {"values", values}});
     }
     return {{"id", ChartStem(id)},
@@ -93,13 +99,58 @@ nlohmann::json KeyFiguresJson(const KeyFigures& k) {
     };
 }
 
-nlohmann::json ReportJson(const std::string& file, StatisticsStore& store) {
+nlohmann::json ComparisonJson(const StatisticsStore& store, const StatisticsStore& other) {
+    const Comparison c = Compare(store, other);
+    const auto optional = [](const std::optional<double>& v) {
+        return v ? nlohmann::json(*v) : nlohmann::json(nullptr);
+    };
+    const auto text = [](const std::string& t) {
+        return t.empty() ? nlohmann::json(nullptr) : nlohmann::json(t);
+    };
+    nlohmann::json figures = nlohmann::json::array();
+    for (const ComparedFigure& f : c.figures)
+        figures.push_back({{"section", f.section},
+                           {"label", f.label},
+                           {"unit", f.unit},
+                           {"value", optional(f.value)},
+                           {"comparison", optional(f.other)},
+                           {"change", optional(f.change())},
+                           {"changePercent", optional(f.changePercent())},
+                           {"assessment", text(f.assessment())}});
+    nlohmann::json floors = nlohmann::json::array();
+    for (const FloorChange& f : c.mostChanged)
+        floors.push_back({{"floor", f.floor},
+                          {"name", f.name},
+                          {"averageWait", f.wait},
+                          {"comparisonAverageWait", f.otherWait},
+                          {"change", f.wait - f.otherWait}});
+    nlohmann::json charts = nlohmann::json::array();
+    for (const auto& [id, chart] : DrawAllComparisonCharts(store, other))
+        charts.push_back(ChartJson(id, chart));
+    return {{"file", other.FileName.str()},
+            {"period", c.period},
+            {"comparisonPeriod", c.otherPeriod},
+            {"floorCount", c.otherFloorCount},
+            {"comparedFloors", c.comparedFloors},
+            {"perDay", c.perDay},
+            {"verdict", text(c.verdicts.at(0))},
+            {"comparisonVerdict", text(c.verdicts.at(1))},
+            {"figures", figures},
+            {"mostChangedFloors", floors},
+            {"charts", charts}};
+}
+
+nlohmann::json ReportJson(const std::string& file, StatisticsStore& store,
+                          const StatisticsStore* other) {
     nlohmann::json charts = nlohmann::json::array();
     for (const auto& [id, chart] : DrawAllCharts(store))
         charts.push_back(ChartJson(id, chart));
-    return {{"file", file},
-            {"floorCount", store.FloorCount},
-            {"cover", BuildCoverSheet(store)},
-            {"keyFigures", KeyFiguresJson(ComputeKeyFigures(store))},
-            {"charts", charts}};
+    nlohmann::json report = {{"file", file},
+                             {"floorCount", store.FloorCount},
+                             {"cover", BuildCoverSheet(store)},
+                             {"keyFigures", KeyFiguresJson(ComputeKeyFigures(store))},
+                             {"charts", charts}};
+    if (other)
+        report["comparison"] = ComparisonJson(store, *other);
+    return report;
 }

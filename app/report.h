@@ -17,5 +17,9 @@ nlohmann::json ChartJson(ChartId id, const ChartModel& chart);
 // The key figures as numbers (seconds, percent, counts); null where they cannot be computed.
 nlohmann::json KeyFiguresJson(const KeyFigures& k);
 
-// {"file", "floorCount", "cover", "keyFigures", "charts"}.
-nlohmann::json ReportJson(const std::string& file, StatisticsStore& store);
+// The comparison of `store` with `other` as numbers, with its charts (keys: README).
+nlohmann::json ComparisonJson(const StatisticsStore& store, const StatisticsStore& other);
+
+// {"file", "floorCount", "cover", "keyFigures", "charts"}, and "comparison" with `other`.
+nlohmann::json ReportJson(const std::string& file, StatisticsStore& store,
+                          const StatisticsStore* other = nullptr);

@@ -1,4 +1,5 @@
 // gruppenstatistik-report: loads a statistics file and prints its cover sheet and charts.
+#include "comparison.h"
 #include "coversheet.h"
 #include "keyfigures.h"
 #include "reader.h"
@@ -8,9 +9,11 @@
 #include "reportexport.h"
 #endif
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <string>
 
 namespace {
@@ -18,15 +21,18 @@ namespace {
 #ifdef GS_REPORT_EXPORT
 const char kUsage[] =
     "Aufruf: gruppenstatistik-report [--json] [--pdf AUS.pdf] [--png ORDNER [--size BxH]] "
-    "DATEI.csv\n"
+    "[--vergleich ANDERE.csv] DATEI.csv\n"
     "  --json         Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n"
     "  --pdf AUS.pdf  Bericht als PDF: Deckblatt, dann die elf Diagramme wie gedruckt\n"
     "  --png ORDNER   die elf Diagramme als PNG-Dateien <Diagramm>.png in ORDNER\n"
     "  --size BxH     Bildgr\xC3\xB6\xC3\x9F"
-    "e der PNG-Dateien in Pixeln (Vorgabe 1200x650)\n";
+    "e der PNG-Dateien in Pixeln (Vorgabe 1200x650)\n"
+    "  --vergleich ANDERE.csv  mit einem zweiten Zeitraum vergleichen (Text, JSON und PDF)\n";
 #else
-const char kUsage[] = "Aufruf: gruppenstatistik-report [--json] DATEI.csv\n"
-                      "  --json   Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n";
+const char kUsage[] =
+    "Aufruf: gruppenstatistik-report [--json] [--vergleich ANDERE.csv] DATEI.csv\n"
+    "  --json   Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n"
+    "  --vergleich ANDERE.csv  mit einem zweiten Zeitraum vergleichen (Text und JSON)\n";
 #endif
 
 int Usage(const char* problem) {
@@ -36,21 +42,31 @@ int Usage(const char* problem) {
     return 2;
 }
 
+void PrintChart(ChartId id, const ChartModel& chart) {
+    std::printf("\n%s (%s), Achse bis %.0f\n", chart.heading().c_str(), ChartStem(id),
+                chart.axisMax);
+    for (const ChartSeries& s : chart.series) {
+        std::printf("  %-18s", s.legend.c_str());
+        for (double v : s.values)
+            std::printf(v == std::floor(v) ? " %.0f" : " %.1f", v); // per day: a fraction
+        std::printf("\n");
+    }
+}
+
+void PrintComparison(const StatisticsStore& store, const StatisticsStore& other) {
+    const Comparison c = Compare(store, other);
+    std::printf("\n%s\n%s", ComparisonTitle(c).c_str(), KeyFigureText(ComparisonRows(c)).c_str());
+    for (const auto& [id, chart] : DrawAllComparisonCharts(store, other))
+        PrintChart(id, chart);
+}
+
 void PrintText(StatisticsStore& store) {
     for (const std::string& line : BuildCoverSheet(store))
         if (!line.empty())
             std::printf("%s\n", line.c_str());
     std::printf("\nKennzahlen\n%s", KeyFigureText(KeyFigureRows(ComputeKeyFigures(store))).c_str());
-    for (const auto& [id, chart] : DrawAllCharts(store)) {
-        std::printf("\n%s (%s), Achse bis %.0f\n", chart.heading().c_str(), ChartStem(id),
-                    chart.axisMax);
-        for (const ChartSeries& s : chart.series) {
-            std::printf("  %-18s", s.legend.c_str());
-            for (double v : s.values)
-                std::printf(" %.0f", v);
-            std::printf("\n");
-        }
-    }
+    for (const auto& [id, chart] : DrawAllCharts(store))
+        PrintChart(id, chart);
 }
 
 #ifdef GS_REPORT_EXPORT
@@ -69,6 +85,7 @@ bool ParseSize(const char* text, int& width, int& height) {
 int main(int argc, char** argv) {
     bool json = false;
     std::string path;
+    std::string comparisonPath;
 #ifdef GS_REPORT_EXPORT
     std::string pdf;
     std::string png;
@@ -79,6 +96,11 @@ int main(int argc, char** argv) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--json") == 0)
             json = true;
+        else if (std::strcmp(arg, "--vergleich") == 0) {
+            if (i + 1 >= argc || argv[i + 1][0] == '\0')
+                return Usage("--vergleich braucht einen Wert");
+            comparisonPath = argv[++i];
+        }
 #ifdef GS_REPORT_EXPORT
         else if (std::strcmp(arg, "--pdf") == 0 || std::strcmp(arg, "--png") == 0 ||
                  std::strcmp(arg, "--size") == 0) {
@@ -115,6 +137,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n", path.c_str(), e.what());
         return 1;
     }
+    std::optional<StatisticsStore> other;
+    if (!comparisonPath.empty()) {
+        try {
+            other = LoadComparisonStore(comparisonPath);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "Vergleichsdatei %s: %s\n", comparisonPath.c_str(), e.what());
+            return 1;
+        }
+    }
+    const StatisticsStore* comparison = other ? &*other : nullptr;
     try {
         bool exported = false;
 #ifdef GS_REPORT_EXPORT
@@ -122,16 +154,19 @@ int main(int argc, char** argv) {
             exported = true;
             WithQtApplication(argv[0], [&] {
                 if (!pdf.empty())
-                    ExportPdf(pdf, store);
+                    ExportPdf(pdf, store, comparison);
                 if (!png.empty())
                     ExportPngs(png, store, width, height);
             });
         }
 #endif
         if (json)
-            std::printf("%s\n", ReportJson(path, store).dump(2).c_str());
-        else if (!exported)
+            std::printf("%s\n", ReportJson(path, store, comparison).dump(2).c_str());
+        else if (!exported) {
             PrintText(store);
+            if (comparison)
+                PrintComparison(store, *comparison);
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "gruppenstatistik-report: %s\n", e.what());
         return 1;

@@ -2,6 +2,7 @@
 
 #include "chartdrawing.h"
 #include "charts.h"
+#include "comparison.h"
 #include "coversheet.h"
 #include "keyfigures.h"
 #include "reportpdf.h"
@@ -52,18 +53,27 @@ void WritePng(const QString& name, const ChartModel& chart, int width, int heigh
 
 } // namespace
 
-ReportContent BuildReportContent(StatisticsStore& store) {
+ReportContent BuildReportContent(StatisticsStore& store, const StatisticsStore* other) {
     ReportContent content;
     content.coverParagraphs = BuildCoverSheet(store);
     content.keyFigureTitle = KeyFigureTitle(store);
     content.keyFigures = KeyFigureRows(ComputeKeyFigures(store));
     for (auto& [id, chart] : DrawAllCharts(store))
-        content.charts.push_back(std::move(chart));
+        content.charts.push_back(other && HasComparisonChart(id)
+                                     ? DrawComparisonChart(id, store, *other)
+                                     : std::move(chart));
+    if (other) {
+        for (std::string& line : ComparisonCoverLines(*other))
+            content.coverParagraphs.push_back(std::move(line));
+        const Comparison comparison = Compare(store, *other);
+        content.comparisonTitle = ComparisonTitle(comparison);
+        content.comparisonFigures = ComparisonRows(comparison);
+    }
     return content;
 }
 
-void ExportPdf(const std::string& path, StatisticsStore& store) {
-    WriteReportPdf(path, BuildReportContent(store));
+void ExportPdf(const std::string& path, StatisticsStore& store, const StatisticsStore* other) {
+    WriteReportPdf(path, BuildReportContent(store, other));
 }
 
 void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height) {

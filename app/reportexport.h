@@ -13,14 +13,16 @@ constexpr int kPngWidth = 1200;
 constexpr int kPngHeight = 650;
 
 // The report of a loaded file: the cover sheet's paragraphs, the key figures and the eleven
-// charts.
-ReportContent BuildReportContent(StatisticsStore& store);
+// charts. With a comparison store (`other`), the cover also names the comparison file, its
+// figures stand beside these, and the charts that have a comparison show both periods.
+ReportContent BuildReportContent(StatisticsStore& store, const StatisticsStore* other = nullptr);
 
 // The report as a vector PDF (WriteReportPdf): page 1 the cover sheet (portrait, 300 dpi units as
 // printed), page 2 the key figures, then each chart in button order on a landscape page with the
 // gaps of a print. The file is written under a temporary name and replaces `path` only when
 // complete. Throws std::runtime_error (German) when it cannot be written.
-void ExportPdf(const std::string& path, StatisticsStore& store);
+void ExportPdf(const std::string& path, StatisticsStore& store,
+               const StatisticsStore* other = nullptr);
 
 // Eleven PNG files "<chart id>.png" (count_hour.png, ..., RufeZeitEt.png) in `folder`, which is
 // created when missing. Each file appears complete or not at all. Throws std::runtime_error.

@@ -61,6 +61,14 @@ void WriteReportPdf(const std::string& path, const ReportContent& content) {
         PaintKeyFigurePage(
             painter, QRectF(0, 0, pdf.width(), pdf.height()).adjusted(inset, inset, -inset, -inset),
             kCoverResolution, Q(content.keyFigureTitle), content.keyFigures);
+        if (!content.comparisonFigures.empty()) {
+            if (!pdf.newPage())
+                CannotWrite(target, QString());
+            PaintKeyFigurePage(
+                painter,
+                QRectF(0, 0, pdf.width(), pdf.height()).adjusted(inset, inset, -inset, -inset),
+                kCoverResolution, Q(content.comparisonTitle), content.comparisonFigures);
+        }
         for (const ChartModel& shown : content.charts) {
             ChartModel chart = shown;
             chart.topGap = kPrintGap;

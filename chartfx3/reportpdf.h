@@ -12,10 +12,15 @@ struct ReportContent {
     std::vector<std::string> coverParagraphs; // UTF-8, the memo's paragraphs
     std::string keyFigureTitle;               // UTF-8, heads the key-figure page
     std::vector<KeyFigureRow> keyFigures;
+    // With a comparison file: its figures beside these on a page of their own after the key
+    // figures; empty without one.
+    std::string comparisonTitle;
+    std::vector<KeyFigureRow> comparisonFigures;
     std::vector<ChartModel> charts; // in button order
 };
 
-// Writes the report (cover page, key-figure page, then one landscape page per chart, vector)
+// Writes the report (cover page, key-figure page, the comparison page when there are comparison
+// figures, then one landscape page per chart, vector)
 // through QSaveFile; throws std::runtime_error (German) when it cannot be written. The cover is
 // laid out as the main window prints it, lines broken where its memo breaks them; each chart has
 // the gaps of a print.

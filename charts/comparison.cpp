@@ -1,6 +1,8 @@
 #include "comparison.h"
 
 #include "chartprep.h"
+#include "coversheet.h"
+#include "cp1252.h"
 #include "keyfigures.h"
 #include "reader.h"
 #include "recordingchartfx.h"
@@ -82,7 +84,9 @@ std::string FigureText(const ComparedFigure& f) {
     };
     std::string text = shown(f.value) + "; Vergleich " + shown(f.other);
     if (const auto change = f.change()) {
-        text += "; Änderung " + Decimal(*change, true, f.decimals) + unit;
+        // A change of a share is in percentage points; the relative change follows in %.
+        text += "; Änderung " + Decimal(*change, true, f.decimals) +
+                (f.unit == "%" ? " Prozentpunkte" : unit);
         if (const auto percent = f.changePercent())
             text += " (" + Decimal(*percent, true) + " %)";
         const std::string verdict = f.assessment();
@@ -237,10 +241,8 @@ ChartModel DrawComparisonChart(ChartId id, const StatisticsStore& store,
     if (shares) {
         chart.titles[0] = "Anteil der Rufe in %";
         chart.titles[3] = "Schacht";
-        chart.decimals = 1;
     } else if (counts) {
         chart.titles[0] = CountAxisTitle(id, perDay);
-        chart.decimals = perDay ? 1 : 0;
     }
 
     double top = 0;
@@ -305,6 +307,12 @@ void SendChart(const ChartModel& chart, TChartfx& control) {
     }
     control.SetChartAdm(1, chart.axisMax);
     control.CloseChartData(1);
+}
+
+std::vector<std::string> ComparisonCoverLines(const StatisticsStore& other) {
+    return {Utf8CutBytes("Vergleich: " + other.FileName.str(), 255),    "",
+            "Vergleich Start:   " + Cp1252ToUtf8(PeriodStartOf(other)), "",
+            "Vergleich Stop:   " + Cp1252ToUtf8(PeriodStopOf(other)),   ""};
 }
 
 std::string ComparisonTitle(const Comparison& c) {

@@ -68,6 +68,9 @@ std::vector<std::pair<ChartId, ChartModel>> DrawAllComparisonCharts(const Statis
 // Sends a finished chart to a control, as the chart handlers do, so that it shows it.
 void SendChart(const ChartModel& chart, TChartfx& control);
 
+// What the cover sheet adds for the comparison file: its name and period (UTF-8).
+std::vector<std::string> ComparisonCoverLines(const StatisticsStore& other);
+
 // Heading of the side-by-side figures: "Vergleich: <file> mit <other file>".
 std::string ComparisonTitle(const Comparison& c);
 // The figures as the key-figures window shows them: each row "this; Vergleich other; change".

@@ -35,6 +35,23 @@ TEST(ReportExport, PdfIsCoverKeyFiguresThenElevenLandscapeChartPages) {
     EXPECT_NE(PdfText(pdf, 13).find("Rufe über der Uhrzeit und den Etagen"), std::string::npos);
 }
 
+TEST(ReportExport, ComparisonPdfNamesBothFilesAndComparesSixCharts) {
+    TempDir dir;
+    const std::string pdf = dir.file("vergleich.pdf");
+    const auto [status, out] = RunTool(
+        "--pdf " + pdf + " --vergleich " GS_EXAMPLES "/buerohaus-14-oktober.csv " + kSample);
+    ASSERT_EQ(status, 0) << out;
+    ASSERT_EQ(PdfPages(pdf).size(), 14u);
+    EXPECT_NE(PdfText(pdf, 1).find("buerohaus-14-oktober.csv"), std::string::npos);
+    EXPECT_NE(PdfText(pdf, 3).find("Vergleich: buerohaus-14.csv mit buerohaus-14-oktober.csv"),
+              std::string::npos);
+    // Pages 4..14 are the charts in button order: the door charts have no comparison.
+    for (int page : {4, 5, 6, 7, 12, 13})
+        EXPECT_NE(PdfText(pdf, page).find("im Vergleich"), std::string::npos) << page;
+    for (int page : {8, 14})
+        EXPECT_EQ(PdfText(pdf, page).find("Vergleich"), std::string::npos) << page;
+}
+
 TEST(ReportExport, PngWritesElevenImagesNamedByChart) {
     for (const auto& [sizeArg, size] : {std::pair{"", "1200x650"}, {"--size 800x400", "800x400"}}) {
         TempDir dir;

@@ -112,6 +112,38 @@ TEST(ReportTool, BundledSampleIsConsistent) {
                                           "oder gesperrt?"}));
 }
 
+TEST(ReportTool, ComparisonAsJsonAgreesWithBothFilesAlone) {
+    const std::string october = GS_EXAMPLES "/buerohaus-14-oktober.csv";
+    const ToolRun run =
+        RunTool("--json --vergleich " + october + " " GS_EXAMPLES "/buerohaus-14.csv");
+    ASSERT_EQ(run.status, 0) << run.out;
+    const auto report = nlohmann::json::parse(run.out);
+    const auto other = nlohmann::json::parse(RunTool("--json " + october).out)["keyFigures"];
+    const auto& c = report["comparison"];
+    EXPECT_EQ(c["period"], "01.11.–07.11.");
+    EXPECT_EQ(c["comparisonPeriod"], "04.10.–10.10.");
+    EXPECT_EQ(c["comparedFloors"], 14);
+    EXPECT_EQ(c["perDay"], true);
+    std::map<std::string, nlohmann::json> figures;
+    for (const auto& f : c["figures"])
+        figures[f["label"]] = f;
+    const auto& wait = figures["alle Außenrufe"];
+    EXPECT_EQ(wait["value"], report["keyFigures"]["averageWait"]);
+    EXPECT_EQ(wait["comparison"], other["averageWait"]);
+    EXPECT_EQ(wait["assessment"], "besser"); // the upper floors waited longer in October
+    EXPECT_NEAR(figures["Summe"]["comparison"].get<double>(), other["callsPerDay"].get<double>(),
+                1e-9);
+    // Per day in the chart: its bars over the period's days give the file's calls.
+    auto charts = Charts(c);
+    double calls = 0;
+    for (int s : {0, 2})
+        for (double v : charts["count"]["series"][s]["values"])
+            calls += v;
+    EXPECT_NEAR(calls * report["keyFigures"]["periodDays"].get<double>(),
+                report["keyFigures"]["calls"].get<double>(), 1e-6);
+    EXPECT_EQ(charts.size(), 6u);
+}
+
 TEST(ReportTool, ErrorsAndUsage) {
     TempDir dir;
     std::string bytes = WorkedExampleFile();
@@ -127,6 +159,11 @@ TEST(ReportTool, ErrorsAndUsage) {
         {"--frobnicate x.csv", 2, "unbekannte Option"},
         {"a.csv b.csv", 2, "nur eine Datei"},
         {GS_EXAMPLES "/buerohaus-14.csv", 0, "Kennzahlen\nZeitraum\n  Start: 01.11.26 00:00"},
+        {"--vergleich " + bad + " " GS_EXAMPLES "/buerohaus-14.csv", 1,
+         "Vergleichsdatei " + bad + ": '3x0' ist kein gültiger Integerwert"},
+        {"--vergleich", 2, "--vergleich braucht einen Wert"},
+        {"--vergleich " GS_EXAMPLES "/buerohaus-14-oktober.csv " GS_EXAMPLES "/buerohaus-14.csv", 0,
+         "Vergleich: buerohaus-14.csv mit buerohaus-14-oktober.csv\nVergleich\n"},
     };
     for (const auto& c : cases) {
         const ToolRun run = RunTool(c.args);

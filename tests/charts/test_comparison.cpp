@@ -91,7 +91,7 @@ TEST(Comparison, FiguresSideBySide) {
          "16,7 s; Vergleich 25,0 s; Änderung -8,3 s (-33,3 %), besser"},
         {&perDay, "Wartezeit (Mittel je Außenruf)|Ab-Rufe", "30,0 s; Vergleich –"},
         {&perDay, "Schächte (Anteil der Rufe)|Schacht B",
-         "0,0 %; Vergleich 33,3 %; Änderung -33,3 % (-100,0 %)"},
+         "0,0 %; Vergleich 33,3 %; Änderung -33,3 Prozentpunkte (-100,0 %)"},
         {&perDay, "Bewertung der mittleren Wartezeit|Bewertung", "sehr gut; Vergleich gut"},
         {&perDay, "Etagen mit der größten Änderung der Wartezeit|KG",
          "20,0 s; Vergleich 30,0 s; Änderung -10,0 s (-33,3 %), besser"},
