@@ -46,6 +46,9 @@ QIcon OpenPicture() {
 QIcon PrintPicture() {
     return TwoImagePicture(QStringLiteral(":/mainwin/printbtn.png"));
 }
+QIcon ComparePicture() {
+    return TwoImagePicture(QStringLiteral(":/mainwin/comparebtn.png"));
+}
 QIcon PrinterSetupPicture() {
     return TwoImagePicture(QStringLiteral(":/mainwin/setupbtn.png"));
 }

@@ -1,6 +1,7 @@
 #include "statistik.h"
 
 #include "chartprinting.h"
+#include "comparison.h"
 #include "coverprint.h"
 #include "coversheet.h"
 #include "cp1252.h"
@@ -21,6 +22,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -119,6 +121,16 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     PrinterSetupBtn = ToolButton(this, QStringLiteral("PrinterSetupBtn"), 120,
                                  PrinterSetupPicture(), QStringLiteral("Drucker einrichten"));
     PrinterSetupBtn->setEnabled(false);
+    // Between the printer setup and the folder label, which starts at 208.
+    VergleichBtn = ToolButton(this, QStringLiteral("VergleichBtn"), 178, ComparePicture(),
+                              QStringLiteral("Vergleichsdatei laden"));
+    VergleichBtn->setEnabled(false);
+    auto* vergleichMenu = new QMenu(VergleichBtn);
+    vergleichMenu->setObjectName(QStringLiteral("VergleichMenu"));
+    connect(vergleichMenu->addAction(QStringLiteral("Vergleich ersetzen…")), &QAction::triggered,
+            this, Guarded(this, [this] { VergleichBtnClick(); }));
+    connect(vergleichMenu->addAction(QStringLiteral("Vergleich entfernen")), &QAction::triggered,
+            this, Guarded(this, [this] { VergleichEntfernenClick(); }));
     Label1 = GreyedLabel(this, QStringLiteral("Label1"), 208, 32, QStringLiteral("     "));
     VersionsLabel =
         GreyedLabel(this, QStringLiteral("VersionsLabel"), 504, 32, QStringLiteral("V1.3 "));
@@ -166,6 +178,13 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     KennzahlenBtn->setFont(chartFont);
     KennzahlenBtn->setPalette(count_hourBtn->palette());
     KennzahlenBtn->setEnabled(false);
+    VergleichLabel = new QLabel(this);
+    VergleichLabel->setObjectName(QStringLiteral("VergleichLabel"));
+    VergleichLabel->setTextFormat(Qt::PlainText);
+    VergleichLabel->setWordWrap(true);
+    VergleichLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    VergleichLabel->setGeometry(28, 372, 180, 40);
+    VergleichLabel->hide();
     count_hourHaken = CheckMark(ChartId::count_hour);
     count_hour_abHaken = CheckMark(ChartId::count_hour_ab);
     w_timeHaken = CheckMark(ChartId::w_time);
@@ -230,6 +249,7 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     connectHandler(TravelBtn, &Thaupt::TravelBtnClick);
     connectHandler(RufeZeitEtBtn, &Thaupt::RufeZeitEtBtnClick);
     connectHandler(KennzahlenBtn, &Thaupt::KennzahlenBtnClick);
+    connectHandler(VergleichBtn, &Thaupt::VergleichBtnClick);
 
     // An error here is reported at once; the window is still built and shown.
     RunHandler([this] { FormCreate(); });
@@ -285,12 +305,16 @@ void Thaupt::ExitBtnClick() {
     close();
 }
 
-void Thaupt::OpenBtnClick() {
+QString Thaupt::ChooseFile() {
     OpenDlg->selectFile(QStringLiteral("*.csv"));
     const QString path = fileChooser_ ? fileChooser_(*OpenDlg) : QString();
-    if (path.isEmpty() || path == QLatin1String("*.csv"))
-        return;
-    OpenStatisticsFile(path);
+    return path == QLatin1String("*.csv") ? QString() : path;
+}
+
+void Thaupt::OpenBtnClick() {
+    const QString path = ChooseFile();
+    if (!path.isEmpty())
+        OpenStatisticsFile(path);
 }
 
 void Thaupt::OpenStatisticsFile(const QString& path) {
@@ -310,6 +334,7 @@ void Thaupt::OpenStatisticsFile(const QString& path) {
     for (const std::string& line : BuildCoverSheet(store_))
         lines << FromUtf8(line);
     DatenMemo->setPlainText(lines.join(QLatin1Char('\n')));
+    ShowComparison();      // a comparison stays, now against this file
     ShowKeyFigures(false); // an open key-figures window shows the new file
 
     if (EtageDlg) {
@@ -344,6 +369,7 @@ void Thaupt::SetButtonsAfterRead() {
         CheckMark(id)->setEnabled(false);
     }
     KennzahlenBtn->setEnabled(true);
+    VergleichBtn->setEnabled(true);
 }
 
 QStringList Thaupt::CoverLines() const {
@@ -381,7 +407,11 @@ void Thaupt::DrawChartOf(ChartId id) {
     if (!chartWindow_)
         throw std::runtime_error("Das Diagrammfenster ist nicht vorhanden");
     TChartfx& chart = chartWindow_();
-    const ChartOutcome outcome = DrawChart(id, store_, chart);
+    ChartOutcome outcome{id, id == ChartId::count};
+    if (vergleich_ && HasComparisonChart(id))
+        SendChart(DrawComparisonChart(id, store_, *vergleich_), chart);
+    else
+        outcome = DrawChart(id, store_, chart);
     CheckMark(outcome.checkMark)->setEnabled(true);
     if (outcome.enablesWaitingTime)
         w_timeBtn->setEnabled(true);
@@ -431,10 +461,66 @@ void Thaupt::ShowKeyFigures(bool evenIfHidden) {
             return;
         kennzahlen_ = new TKennzahlenDlg(this);
     }
-    const QString title = FromUtf8(KeyFigureTitle(store_));
-    const auto rows = KeyFigureRows(ComputeKeyFigures(store_));
+    QString title;
+    std::vector<KeyFigureRow> rows;
+    if (vergleich_) {
+        const Comparison c = Compare(store_, *vergleich_);
+        title = FromUtf8(ComparisonTitle(c));
+        rows = ComparisonRows(c);
+    } else {
+        title = FromUtf8(KeyFigureTitle(store_));
+        rows = KeyFigureRows(ComputeKeyFigures(store_));
+    }
     if (evenIfHidden || kennzahlen_->isVisible())
         kennzahlen_->ShowFigures(title, rows);
     else
         kennzahlen_->SetFigures(title, rows);
+}
+
+void Thaupt::VergleichBtnClick() {
+    // The dialog starts in the folder of the loaded file and is left there for the next open:
+    // a comparison file does not become the last folder.
+    const QString title = OpenDlg->windowTitle();
+    OpenDlg->setWindowTitle(QStringLiteral("Vergleichsdatei laden"));
+    ShowLastDir();
+    const QString path = ChooseFile();
+    OpenDlg->setWindowTitle(title);
+    ShowLastDir();
+    if (!path.isEmpty())
+        OpenComparisonFile(path);
+}
+
+void Thaupt::OpenComparisonFile(const QString& path) {
+    vergleich_ = LoadComparisonStore(QDir::toNativeSeparators(path).toStdString());
+    ShowComparison();
+    ShowKeyFigures(false);
+}
+
+void Thaupt::VergleichEntfernenClick() {
+    vergleich_.reset();
+    ShowComparison();
+    ShowKeyFigures(false);
+}
+
+void Thaupt::ShowComparison() {
+    if (!vergleich_) {
+        VergleichBtn->setToolTip(QStringLiteral("Vergleichsdatei laden"));
+        VergleichBtn->setMenu(nullptr);
+        VergleichBtn->setPopupMode(QToolButton::DelayedPopup);
+        VergleichLabel->hide();
+        return;
+    }
+    const Comparison c = Compare(store_, *vergleich_);
+    VergleichBtn->setToolTip(QStringLiteral("Vergleich: ") + FromUtf8(c.otherFile));
+    VergleichBtn->setMenu(VergleichBtn->findChild<QMenu*>(QStringLiteral("VergleichMenu")));
+    VergleichBtn->setPopupMode(QToolButton::InstantPopup);
+    QString text =
+        QStringLiteral("Vergleich mit %1 (%2)").arg(FromUtf8(c.otherFile), FromUtf8(c.otherPeriod));
+    if (c.floorCount != c.otherFloorCount)
+        text += QStringLiteral(", nur Etagen 1 bis %1 (%2 und %3 Etagen)")
+                    .arg(c.comparedFloors)
+                    .arg(c.floorCount)
+                    .arg(c.otherFloorCount);
+    VergleichLabel->setText(text);
+    VergleichLabel->show();
 }

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QFileDialog;
 class QFrame;
@@ -44,6 +45,8 @@ public:
     QToolButton* OpenBtn;
     QToolButton* PrintBtn;
     QToolButton* PrinterSetupBtn;
+    // Loads a comparison file; while one is loaded, a menu replaces or drops it.
+    QToolButton* VergleichBtn;
     QLabel* Label1;
     QLabel* VersionsLabel;
     QToolButton* count_hourBtn;
@@ -58,6 +61,7 @@ public:
     QToolButton* TravelBtn;
     QToolButton* RufeZeitEtBtn;
     QToolButton* KennzahlenBtn; // opens the key figures; no check mark
+    QLabel* VergleichLabel;     // below the chart buttons: the comparison loaded, if any
     QToolButton* count_hourHaken;
     QToolButton* count_hour_abHaken;
     QToolButton* w_timeHaken;
@@ -95,6 +99,16 @@ public:
     void RufeZeitEtBtnClick();
     // Computes the key figures of the loaded file and shows them in their window.
     void KennzahlenBtnClick();
+    // Without a comparison: the open dialog, then OpenComparisonFile. With one, the button
+    // opens its menu instead, whose entries run these two.
+    void VergleichBtnClick();
+    void VergleichEntfernenClick();
+
+    // Loads a second file as the comparison; the loaded file's store is never touched. On an
+    // error the comparison loaded before stays.
+    void OpenComparisonFile(const QString& path);
+    // The comparison store; null when none is loaded.
+    const StatisticsStore* ComparisonStore() const { return vergleich_ ? &*vergleich_ : nullptr; }
 
     // The open-file flow after the dialog: read, set the buttons, parse, cover sheet, floor
     // names dialog. Also what a file named on the command line goes through.
@@ -129,6 +143,8 @@ private:
     void SetButtonsAfterRead();
     void ShowLastDir();
     void ShowKeyFigures(bool evenIfHidden);
+    void ShowComparison();
+    QString ChooseFile();
 
     StatisticsStore& store_;
     QImage logo_;
@@ -138,6 +154,7 @@ private:
     FileChooser fileChooser_;
     PrinterSource printerSource_;
     TKennzahlenDlg* kennzahlen_ = nullptr;
+    std::optional<StatisticsStore> vergleich_;
 };
 
 // The one main window of the run.

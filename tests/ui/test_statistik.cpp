@@ -3,6 +3,7 @@
 // error box.
 #include "appsetup.h"
 #include "coverprint.h"
+#include "comparison.h"
 #include "cp1252.h"
 #include "errorbox.h"
 #include "gsapplication.h"
@@ -16,6 +17,7 @@
 #include "statchart.h"
 #include "statetag.h"
 #include "statistik.h"
+#include "storebytes.h"
 #include "testfiles.h"
 
 #include <QClipboard>
@@ -54,7 +56,7 @@ const QStringList kAtStart = {"ExitBtn", "OpenBtn", "PrintBtn"};
 const QStringList kAfterLoad =
     kAtStart + QStringList{"count_hourBtn", "count_hour_abBtn", "countBtn",      "count_a_aufBtn",
                            "count_a_abBtn", "count_b_aufBtn",   "count_b_abBtn", "VerteilBtn",
-                           "TravelBtn",     "RufeZeitEtBtn",    "KennzahlenBtn"};
+                           "TravelBtn",     "RufeZeitEtBtn",    "KennzahlenBtn", "VergleichBtn"};
 
 } // namespace
 
@@ -467,6 +469,73 @@ private slots:
         QCOMPARE(dlg->Tabelle->item(6, 1)->text(), QStringLiteral("5002"));
         QTest::mouseClick(dlg->OKBtn, Qt::LeftButton);
         QVERIFY(!dlg->isVisible());
+    }
+
+    void comparison() {
+        QCOMPARE(w->VergleichBtn->geometry(), QRect(178, 24, 25, 25));
+        Open(GS_EXAMPLES "/buerohaus-14.csv");
+        const std::string before = StoreBytes(store);
+        const QString folder = Q(GS_EXAMPLES);
+        const auto menu = [this](int entry) {
+            QVERIFY(w->VergleichBtn->menu());
+            w->VergleichBtn->menu()->actions().at(entry)->trigger();
+        };
+        struct Step {
+            std::function<void()> act;
+            QString hint;    // of the button afterwards
+            QString line;    // shown below the chart buttons, empty when hidden
+            int countSeries; // of "Alle Außenrufe über Etage" then
+        };
+        const std::string twoFloors = Example();
+        std::string bad = WorkedExampleFile();
+        const std::string badPath =
+            files->write("bad.csv", bad.replace(bad.find(";410;"), 5, ";4x0;"));
+        const Step steps[] = {
+            {[&] {
+                 nextFile = folder + "/buerohaus-14-oktober.csv";
+                 QTest::mouseClick(w->VergleichBtn, Qt::LeftButton);
+             },
+             "Vergleich: buerohaus-14-oktober.csv",
+             "Vergleich mit buerohaus-14-oktober.csv (04.10.–10.10.)", 4},
+            // A bad comparison file: the error box, and both stores as they were.
+            {[&] {
+                 nextFile = Q(badPath);
+                 menu(0);
+             },
+             "Vergleich: buerohaus-14-oktober.csv",
+             "Vergleich mit buerohaus-14-oktober.csv (04.10.–10.10.)", 4},
+            {[&] {
+                 nextFile = Q(twoFloors);
+                 menu(0);
+             },
+             "Vergleich: stat.csv",
+             "Vergleich mit stat.csv (01.12.–07.12.), nur Etagen 1 bis 2 (14 und 2 Etagen)", 4},
+            {[&] { menu(1); }, "Vergleichsdatei laden", "", 2},
+        };
+        for (const Step& step : steps) {
+            boxes.clear();
+            step.act();
+            QCOMPARE(w->VergleichBtn->toolTip(), step.hint);
+            QCOMPARE(w->VergleichLabel->isVisible() ? w->VergleichLabel->text() : QString(),
+                     step.line);
+            QCOMPARE(boxes.size(), &step == &steps[1] ? 1 : 0); // the bad file's box
+            QCOMPARE(StoreBytes(store), before);
+            QCOMPARE(w->OpenDlg->directory(), QDir(folder)); // still the loaded file's folder
+            QTest::mouseClick(w->countBtn, Qt::LeftButton);
+            QCOMPARE(int(chart.shown().series.size()), step.countSeries);
+            QVERIFY(w->w_timeBtn->isEnabled() && w->countHaken->isEnabled());
+        }
+        // With a comparison: two periods in the chart, the door charts as they were, the
+        // key figures side by side.
+        nextFile = folder + "/buerohaus-14-oktober.csv";
+        QTest::mouseClick(w->VergleichBtn, Qt::LeftButton);
+        QTest::mouseClick(w->w_timeBtn, Qt::LeftButton);
+        QCOMPARE(chart.shown().series.at(1).legend, "Ab-Rufe Vergleich (04.10.–10.10.)");
+        QTest::mouseClick(w->count_a_aufBtn, Qt::LeftButton);
+        QCOMPARE(chart.shown().heading(), "Anzahl der Auf-Rufe Tür A auf den Etagen");
+        QTest::mouseClick(w->KennzahlenBtn, Qt::LeftButton);
+        QVERIFY(w->KennzahlenDlg()->Rows() ==
+                ComparisonRows(Compare(store, *w->ComparisonStore())));
     }
 
     // --- The floor names dialog -----------------------------------------------------------

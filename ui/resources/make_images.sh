@@ -63,6 +63,12 @@ setup_icon() { # colour accent output: a printer with a spanner mark
     -draw "rectangle 3,9 10,13" \
     -stroke "$2" -strokewidth 2 -draw "line 10,15 15,10" "$3"
 }
+compare_icon() { # colour accent output: two pairs of bars, this period and the comparison
+  convert -size $((16 * S))x$((16 * S)) xc:none -affine $S,0,0,$S,0,0 -stroke none \
+    -fill "$1" -draw "rectangle 1,7 3,13" -draw "rectangle 9,9 11,13" \
+    -fill "$2" -draw "rectangle 4,3 6,13" -draw "rectangle 12,2 14,13" \
+    -fill "$1" -draw "rectangle 0,14 15,14" "$3"
+}
 pair() { # name drawer
   "$2" "$BLUE" "$AMBER" /tmp/gs_on.png
   "$2" '#9a9a9a' '#c4c4c4' /tmp/gs_off.png
@@ -77,6 +83,7 @@ for S in 1 2; do
   pair "openbtn$suffix" open_icon
   pair "printbtn$suffix" print_icon
   pair "setupbtn$suffix" setup_icon
+  pair "comparebtn$suffix" compare_icon
 done
 rm -f /tmp/gs_on.png /tmp/gs_off.png /tmp/gs_tick_on.png /tmp/gs_tick_off.png
 
