@@ -41,7 +41,7 @@ std::string DayMonth(std::int64_t minutes) {
     const std::int64_t mp = (5 * doy + 2) / 153;
     const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
     const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    char text[8];
+    char text[16];
     std::snprintf(text, sizeof text, "%02d.%02d.", day, month);
     return text;
 }
