@@ -60,6 +60,10 @@ ChartOutcome DrawChart(ChartId id, StatisticsStore& store, TChartfx& chart) {
         DrawCallsPerHourAndFloorChart(store, chart);
         break;
     }
+    return OutcomeOf(id);
+}
+
+ChartOutcome OutcomeOf(ChartId id) {
     return {id, id == ChartId::count};
 }
 

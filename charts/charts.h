@@ -40,6 +40,9 @@ struct ChartOutcome {
     bool enablesWaitingTime;
 };
 
+// What drawing the chart means for the main window, however it was drawn.
+ChartOutcome OutcomeOf(ChartId id);
+
 // Computes the chart's derived tables into the store and sends the chart to the control.
 ChartOutcome DrawChart(ChartId id, StatisticsStore& store, TChartfx& chart);
 

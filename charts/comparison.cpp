@@ -49,7 +49,8 @@ std::string DayMonth(std::int64_t minutes) {
 std::string PeriodLabel(const KeyFigures& k, const StatisticsStore& s) {
     if (!k.startMinutes || !k.periodMinutes)
         return BaseName(s.FileName.str());
-    // The stop minute is the end of the period: its last day is the one before it.
+    // The period ends at its stop minute, which belongs to the next day when the stop is a
+    // date without time: the minute before it lies in the last day.
     return DayMonth(*k.startMinutes) + "–" + DayMonth(*k.startMinutes + *k.periodMinutes - 1);
 }
 

@@ -407,7 +407,7 @@ void Thaupt::DrawChartOf(ChartId id) {
     if (!chartWindow_)
         throw std::runtime_error("Das Diagrammfenster ist nicht vorhanden");
     TChartfx& chart = chartWindow_();
-    ChartOutcome outcome{id, id == ChartId::count};
+    ChartOutcome outcome = OutcomeOf(id);
     if (vergleich_ && HasComparisonChart(id))
         SendChart(DrawComparisonChart(id, store_, *vergleich_), chart);
     else

@@ -2,8 +2,8 @@
 // cover sheet and its print, the last folder), the chart window, the floor names dialog and the
 // error box.
 #include "appsetup.h"
-#include "coverprint.h"
 #include "comparison.h"
+#include "coverprint.h"
 #include "cp1252.h"
 #include "errorbox.h"
 #include "gsapplication.h"
