@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
     TEtageDlg floorNames(store);
     EtageDlg = &floorNames;
 
+    // The chart window names its files after the statistics file and the chart.
+    QObject::connect(haupt, &Thaupt::chartDrawn, StatDlg, &TStatDlg::SetChartOrigin);
     // The main window ends the run, even while the modeless windows are still open.
     QObject::connect(haupt, &Thaupt::closed, &app, &QCoreApplication::quit);
     haupt->show();

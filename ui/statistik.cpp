@@ -362,6 +362,7 @@ void Thaupt::DrawChartOf(ChartId id) {
     CheckMark(outcome.checkMark)->setEnabled(true);
     if (outcome.enablesWaitingTime)
         w_timeBtn->setEnabled(true);
+    emit chartDrawn(FromUtf8(store_.FileName.str()), id);
 }
 
 void Thaupt::count_hourBtnClick() {

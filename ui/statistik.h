@@ -111,6 +111,8 @@ public:
 signals:
     // The window was closed: the run ends.
     void closed();
+    // A chart button drew its chart from the statistics file (a path, as loaded).
+    void chartDrawn(const QString& statisticsFile, ChartId chart);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,7 @@
 // The program's windows: the main window (controls, enabled states, the open-file flow, the
 // cover sheet and its print, the last folder), the chart window, the floor names dialog and the
 // error box.
+#include "charttable.h"
 #include "coverprint.h"
 #include "cp1252.h"
 #include "errorbox.h"
@@ -14,12 +15,17 @@
 #include "statistik.h"
 #include "testfiles.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -29,6 +35,7 @@
 #include <QtTest>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -36,6 +43,8 @@ namespace {
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
+
+const std::string kSample = GS_EXAMPLES "/buerohaus-14.csv";
 
 QStringList Sorted(QStringList names) {
     names.sort();
@@ -358,6 +367,96 @@ private slots:
             QVERIFY(pages.size() == 1 && pages[0].first > pages[0].second);
             QVERIFY(PdfText(files->file("chart.pdf")).find("Etagen") != std::string::npos);
         }
+    }
+
+    void takingTheChartAlong() {
+        TStatDlg dlg;
+        const std::string stats = files->write("buerohaus-14.csv", ReadBytes(kSample));
+        LoadStatisticsFile(store, stats);
+        DrawChart(ChartId::w_time, store, *dlg.StatChart);
+        dlg.SetChartOrigin(Q(stats), ChartId::w_time);
+        const ChartModel& shown = dlg.StatChart->shown();
+        QStringList menu;
+        for (QAction* a : dlg.actions())
+            menu << a->text() + " " + a->shortcut().toString();
+        QCOMPARE(menu.join("|"), QStringLiteral("Kopieren Ctrl+C|Als Bild speichern… Ctrl+S|Daten "
+                                                "exportieren… | |Druckvorschau… "));
+
+        // Ctrl+C: one clipboard entry with the picture and the figures as a table.
+        dlg.ShowChart();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QTest::keySequence(&dlg, QKeySequence::Copy);
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(copied->hasImage() && !qvariant_cast<QImage>(copied->imageData()).isNull());
+        QCOMPARE(copied->text(), Q(FiguresText(shown)));
+        QVERIFY(copied->text().startsWith("Etagen\tAb-Rufe\tAuf-Rufe\r\n"));
+
+        // The save dialogs: proposed name, the filter's format, nothing half-written.
+        QString proposed, chosen, filter;
+        dlg.SetSaveChooser([&](const QString&, const QString& p, const QString&, QString& f) {
+            proposed = p;
+            if (!filter.isEmpty())
+                f = filter;
+            return chosen;
+        });
+        const QString folder = Q(files->path().string()) + "/";
+        const struct {
+            QAction* action;
+            QString filter, chosen, written, proposed;
+            std::string starts;
+        } saves[] = {
+            {dlg.BildSpeichernAction, "", "a.png", "a.png", "buerohaus-14_Wartezeiten.png",
+             "\x89PNG"},
+            {dlg.BildSpeichernAction, "SVG-Grafik (*.svg)", "b", "b.svg", "", "<?xml"},
+            {dlg.BildSpeichernAction, "PDF-Dokument (*.pdf)", "c.png", "c.pdf", "", "%PDF"},
+            {dlg.DatenExportAction, "", "d", "d.csv", "buerohaus-14_Wartezeiten.csv",
+             "\xEF\xBB\xBF"},
+            {dlg.DatenExportAction, "", "buerohaus-14", "", "", ""}, // the statistics file
+            {dlg.DatenExportAction, "", "fehlt/e.csv", "", "", ""},
+        };
+        for (const auto& c : saves) {
+            boxes.clear();
+            filter = c.filter;
+            chosen = c.chosen.isEmpty() ? "" : folder + c.chosen;
+            c.action->trigger();
+            if (!c.proposed.isEmpty())
+                QCOMPARE(proposed, folder + c.proposed);
+            if (c.written.isEmpty()) {
+                QVERIFY2(boxes.size() == 1, qPrintable(c.chosen));
+                continue;
+            }
+            QCOMPARE(boxes, QStringList());
+            const std::string bytes = ReadBytes(files->file(c.written.toStdString()));
+            QVERIFY2(bytes.rfind(c.starts, 0) == 0, qPrintable(c.written));
+        }
+        QCOMPARE(ReadBytes(stats), ReadBytes(kSample));
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(files->path()), {}), 5);
+        // The vector files hold the chart's title as text, on a page of the chart's shape.
+        const QString title = Q(shown.heading());
+        QVERIFY(Q(ReadBytes(files->file("b.svg"))).contains(title));
+        QVERIFY(Q(PdfText(files->file("c.pdf"))).contains(title));
+        const auto page = PdfPages(files->file("c.pdf")).at(0);
+        QCOMPARE(qRound(100 * page.first / page.second),
+                 qRound(100.0 * dlg.StatChart->width() / dlg.StatChart->height()));
+        QCOMPARE(Q(ReadBytes(files->file("d.csv"))), Q(FiguresCsv(shown)));
+
+        // The preview shows the printed page, and printing from it prints that page.
+        QPrinter paper(QPrinter::HighResolution);
+        paper.setOutputFileName(Q(files->file("vorschau.pdf")));
+        dlg.StatChart->setPrinter(&paper);
+        int previewPages = 0;
+        dlg.SetPreviewRunner([&](QPrintPreviewDialog& preview) {
+            auto* view = preview.findChild<QPrintPreviewWidget*>();
+            view->updatePreview();
+            previewPages = view->pageCount();
+            view->print();
+        });
+        dlg.DruckvorschauAction->trigger();
+        QCOMPARE(previewPages, 1);
+        const auto printed = PdfPages(files->file("vorschau.pdf"));
+        QVERIFY(printed.size() == 1 && printed[0].first > printed[0].second);
+        QVERIFY(Q(PdfText(files->file("vorschau.pdf"))).contains(title));
+        QCOMPARE(dlg.StatChart->TopGap(), 40);
     }
 
     // --- The floor names dialog -----------------------------------------------------------
