@@ -34,12 +34,22 @@ nlohmann::json ChartJson(ChartId id, const ChartModel& chart) {
             {"axisMax", static_cast<std::int64_t>(chart.axisMax)}};
 }
 
-nlohmann::json ReportJson(const std::string& file, StatisticsStore& store) {
+std::vector<std::string> ReportCover(const StatisticsStore& store, const std::string& kunde,
+                                     const std::string& kommission) {
+    std::vector<std::string> lines = BuildCoverSheet(store);
+    for (std::string& line : lines) {
+        if (line == "Kunde: ")
+            line += kunde;
+        else if (line == "Kommission: ")
+            line += kommission;
+    }
+    return lines;
+}
+
+nlohmann::json ReportJson(const std::string& file, StatisticsStore& store,
+                          const std::vector<std::string>& cover) {
     nlohmann::json charts = nlohmann::json::array();
     for (const auto& [id, chart] : DrawAllCharts(store))
         charts.push_back(ChartJson(id, chart));
-    return {{"file", file},
-            {"floorCount", store.FloorCount},
-            {"cover", BuildCoverSheet(store)},
-            {"charts", charts}};
+    return {{"file", file}, {"floorCount", store.FloorCount}, {"cover", cover}, {"charts", charts}};
 }

@@ -16,5 +16,11 @@ std::vector<std::pair<ChartId, ChartModel>> DrawAllCharts(StatisticsStore& store
 
 nlohmann::json ChartJson(ChartId id, const ChartModel& chart);
 
+// The cover sheet's lines with the customer and the order filled in behind "Kunde: " and
+// "Kommission: ", as the user types them into the memo.
+std::vector<std::string> ReportCover(const StatisticsStore& store, const std::string& kunde,
+                                     const std::string& kommission);
+
 // {"file", "floorCount", "cover", "charts"}.
-nlohmann::json ReportJson(const std::string& file, StatisticsStore& store);
+nlohmann::json ReportJson(const std::string& file, StatisticsStore& store,
+                          const std::vector<std::string>& cover);

@@ -1,7 +1,9 @@
 #include "reportexport.h"
 
 #include "chartdrawing.h"
+#include "chartexport.h"
 #include "charts.h"
+#include "charttable.h"
 #include "coverprint.h"
 #include "coversheet.h"
 #include "memolines.h"
@@ -10,7 +12,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -40,16 +41,17 @@ QString Q(const std::string& utf8) {
 
 // The cover sheet as the main window prints it: the logo and the summary's lines, broken where
 // the memo would break them.
-void PaintCoverPage(QPainter& painter, StatisticsStore& store) {
+void PaintCoverPage(QPainter& painter, const std::vector<std::string>& cover) {
     QStringList paragraphs;
-    for (const std::string& line : BuildCoverSheet(store))
+    for (const std::string& line : cover)
         paragraphs << Q(line);
     PaintCoverSheet(painter, LogoBitmap(), WrapLikeMemo(paragraphs));
 }
 
 } // namespace
 
-void ExportPdf(const std::string& path, StatisticsStore& store) {
+void ExportPdf(const std::string& path, StatisticsStore& store,
+               const std::vector<std::string>& cover) {
     const QString target = Q(path);
     const auto charts = DrawAllCharts(store);
 
@@ -67,7 +69,7 @@ void ExportPdf(const std::string& path, StatisticsStore& store) {
         QPainter painter;
         if (!painter.begin(&pdf))
             CannotWrite(target, QString());
-        PaintCoverPage(painter, store);
+        PaintCoverPage(painter, cover);
         for (const auto& [id, shown] : charts) {
             ChartModel chart = shown;
             chart.topGap = kPrintGap;
@@ -83,7 +85,10 @@ void ExportPdf(const std::string& path, StatisticsStore& store) {
         CannotWrite(target, file.errorString());
 }
 
-void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height) {
+namespace {
+
+void ExportImages(const std::string& folder, StatisticsStore& store, ChartFileFormat format,
+                  const QSize& size) {
     const QString dirPath = Q(folder);
     QDir dir(dirPath);
     if (!dir.mkpath(QStringLiteral(".")))
@@ -91,17 +96,26 @@ void ExportPngs(const std::string& folder, StatisticsStore& store, int width, in
             QStringLiteral("Der Ordner \u201E%1\u201C kann nicht angelegt werden.")
                 .arg(dirPath)
                 .toStdString());
-    for (const auto& [id, chart] : DrawAllCharts(store)) {
-        const QString name = dir.filePath(QString::fromLatin1(ChartStem(id)) + ".png");
-        const QImage image = ChartImage(chart, QSize(width, height));
-        QSaveFile file(name);
-        if (!file.open(QIODevice::WriteOnly))
-            CannotWrite(name, file.errorString());
-        if (!image.save(&file, "PNG"))
-            CannotWrite(name, file.errorString());
-        if (!file.commit())
-            CannotWrite(name, file.errorString());
-    }
+    for (const auto& [id, chart] : DrawAllCharts(store))
+        SaveChart(chart, dir.filePath(QString::fromLatin1(ChartStem(id)) + "." + SuffixOf(format)),
+                  format, size);
+}
+
+} // namespace
+
+void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height) {
+    ExportImages(folder, store, ChartFileFormat::Png, QSize(width, height));
+}
+
+void ExportSvgs(const std::string& folder, StatisticsStore& store, int width, int height) {
+    ExportImages(folder, store, ChartFileFormat::Svg, QSize(width, height));
+}
+
+void ExportCsv(const std::string& path, StatisticsStore& store) {
+    std::vector<ChartModel> charts;
+    for (auto& [id, chart] : DrawAllCharts(store))
+        charts.push_back(std::move(chart));
+    SaveBytes(Q(path), QByteArray::fromStdString(FiguresCsv(charts)));
 }
 
 void WithQtApplication(const char* program, const std::function<void()>& work) {

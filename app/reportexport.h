@@ -6,20 +6,29 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Default size of the exported images, pixels.
 constexpr int kPngWidth = 1200;
 constexpr int kPngHeight = 650;
 
-// The report as a vector PDF: page 1 the cover sheet (portrait, 300 dpi units as printed),
+// The report as a vector PDF: page 1 the cover sheet of `cover`'s lines (portrait, 300 dpi
+// units as printed),
 // then each chart in button order on a landscape page with the gaps of a print. The file is
 // written under a temporary name and replaces `path` only when complete. Throws
 // std::runtime_error (German) when it cannot be written.
-void ExportPdf(const std::string& path, StatisticsStore& store);
+void ExportPdf(const std::string& path, StatisticsStore& store,
+               const std::vector<std::string>& cover);
 
 // Eleven PNG files "<chart id>.png" (count_hour.png, ..., RufeZeitEt.png) in `folder`, which is
 // created when missing. Each file appears complete or not at all. Throws std::runtime_error.
 void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height);
+// The same as SVG files "<chart id>.svg", vector drawings of width x height at 96 dpi.
+void ExportSvgs(const std::string& folder, StatisticsStore& store, int width, int height);
+
+// Every chart's figures in one CSV file for German Excel, a block per chart headed by its
+// title. Complete or not at all; throws std::runtime_error.
+void ExportCsv(const std::string& path, StatisticsStore& store);
 
 // Runs `work` with the application object Qt's drawing needs. Without a platform chosen by the
 // caller (QT_QPA_PLATFORM or -platform) the offscreen one is used, so that no display is needed.
