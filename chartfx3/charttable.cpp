@@ -29,11 +29,13 @@ void AppendField(std::string& out, const std::string& field, char separator) {
 std::string Number(double value, int decimals) {
     if (!std::isfinite(value))
         return {};
+    if (value == 0)
+        value = 0; // no "-0"
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", std::clamp(decimals, 0, 10), value);
     std::string number = text;
     std::replace(number.begin(), number.end(), '.', ',');
-    return number == "-0" ? "0" : number;
+    return number;
 }
 
 void AppendRow(std::string& out, const std::vector<std::string>& fields, char separator) {
