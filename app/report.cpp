@@ -1,19 +1,8 @@
 #include "report.h"
 
 #include "coversheet.h"
-#include "recordingchartfx.h"
 
 #include <cstdint>
-
-std::vector<std::pair<ChartId, ChartModel>> DrawAllCharts(StatisticsStore& store) {
-    RecordingChartfx control;
-    std::vector<std::pair<ChartId, ChartModel>> charts;
-    for (ChartId id : kAllCharts) {
-        DrawChart(id, store, control);
-        charts.emplace_back(id, control.shown());
-    }
-    return charts;
-}
 
 nlohmann::json ChartJson(ChartId id, const ChartModel& chart) {
     nlohmann::json series = nlohmann::json::array();

@@ -11,9 +11,6 @@
 #include <utility>
 #include <vector>
 
-// Every chart in button order, drawn through the recording control.
-std::vector<std::pair<ChartId, ChartModel>> DrawAllCharts(StatisticsStore& store);
-
 nlohmann::json ChartJson(ChartId id, const ChartModel& chart);
 
 // The cover sheet's lines with the customer and the order filled in behind "Kunde: " and

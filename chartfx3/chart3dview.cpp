@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygonF>
 
 #include <algorithm>
@@ -37,18 +38,13 @@ double Widest(const QFontMetricsF& metrics, const QStringList& texts) {
 } // namespace
 
 Chart3DView::Chart3DView(const ChartModel& chart, const QSizeF& size) : chart_(chart), size_(size) {
-    points_ = static_cast<int>(chart_.categories.size());
-    for (const ChartSeries& s : chart_.series)
-        points_ = std::max(points_, static_cast<int>(s.values.size()));
+    points_ = PointCount(chart_);
     rows_ = static_cast<int>(chart_.series.size());
     layout();
 }
 
 double Chart3DView::valueAt(int row, int point) const {
-    const auto& values = chart_.series[static_cast<std::size_t>(row)].values;
-    const double v =
-        point < static_cast<int>(values.size()) ? values[static_cast<std::size_t>(point)] : 0.0;
-    return std::isfinite(v) ? std::clamp(v, 0.0, top_) : 0.0;
+    return std::clamp(ValueAt(chart_, row, point), 0.0, top_);
 }
 
 void Chart3DView::layout() {
@@ -208,14 +204,40 @@ void Chart3DView::paintWalls(QPainter& painter) const {
     painter.drawLine(project(0, 0, 0), project(p, 0, 0));
 }
 
+QPolygonF Chart3DView::barOutline(int row, int point) const {
+    const double v = valueAt(row, point);
+    const double z0 = row + (1 - kBarDepth) / 2;
+    const double z1 = z0 + kBarDepth;
+    const double x0 = point + (1 - kBarWidth) / 2;
+    const double x1 = x0 + kBarWidth;
+    return QPolygonF{project(x0, z0, 0), project(x1, z0, 0), project(x1, z1, 0),
+                     project(x1, z1, v), project(x0, z1, v), project(x0, z0, v)};
+}
+
+std::optional<std::pair<int, int>> Chart3DView::hitTest(const QPointF& pos) const {
+    for (int row = 0; row < rows_; ++row)
+        for (int point = points_ - 1; point >= 0; --point)
+            if (valueAt(row, point) > 0 &&
+                barOutline(row, point).containsPoint(pos, Qt::OddEvenFill))
+                return std::pair{row, point};
+    return std::nullopt;
+}
+
 void Chart3DView::paintBars(QPainter& painter) const {
-    // Back rows first, and in a row from left to right: each bar hides what lies behind it
-    // and the right-hand face of its left neighbour.
+    // Back rows first. Within a row all side faces, then all tops, then all fronts: a bar's
+    // front hides its left neighbour's side and top, and each kind of face is one path of one
+    // colour. The corners are rounded to device units, which keeps a PDF's page stream short.
+    painter.save();
+    const QTransform toDevice = painter.worldTransform();
+    painter.resetTransform();
+    painter.setPen(Qt::NoPen); // the shades of the faces mark the edges
+    const auto at = [&](double x, double z, double v) {
+        const QPointF p = toDevice.map(project(x, z, v));
+        return QPointF(std::round(p.x()), std::round(p.y()));
+    };
     for (int row = rows_ - 1; row >= 0; --row) {
         const QColor colour = SeriesColor(row, rows_);
-        const QColor topColour = Shade(colour, 1.25);
-        const QColor sideColour = Shade(colour, 0.72);
-        painter.setPen(Qt::NoPen); // the shades of the faces mark the edges
+        QPainterPath sides, tops, fronts;
         const double z0 = row + (1 - kBarDepth) / 2;
         const double z1 = z0 + kBarDepth;
         for (int point = 0; point < points_; ++point) {
@@ -223,18 +245,24 @@ void Chart3DView::paintBars(QPainter& painter) const {
             const double x0 = point + (1 - kBarWidth) / 2;
             const double x1 = x0 + kBarWidth;
             if (v > 0) {
-                painter.setBrush(colour);
-                painter.drawPolygon(QPolygonF{project(x0, z0, 0), project(x1, z0, 0),
-                                              project(x1, z0, v), project(x0, z0, v)});
-                painter.setBrush(sideColour);
-                painter.drawPolygon(QPolygonF{project(x1, z0, 0), project(x1, z1, 0),
-                                              project(x1, z1, v), project(x1, z0, v)});
+                fronts.addPolygon(
+                    QPolygonF{at(x0, z0, 0), at(x1, z0, 0), at(x1, z0, v), at(x0, z0, v)});
+                fronts.closeSubpath();
+                sides.addPolygon(
+                    QPolygonF{at(x1, z0, 0), at(x1, z1, 0), at(x1, z1, v), at(x1, z0, v)});
+                sides.closeSubpath();
             }
-            painter.setBrush(topColour);
-            painter.drawPolygon(QPolygonF{project(x0, z0, v), project(x1, z0, v),
-                                          project(x1, z1, v), project(x0, z1, v)});
+            tops.addPolygon(QPolygonF{at(x0, z0, v), at(x1, z0, v), at(x1, z1, v), at(x0, z1, v)});
+            tops.closeSubpath();
         }
+        sides.setFillRule(Qt::WindingFill);
+        tops.setFillRule(Qt::WindingFill);
+        fronts.setFillRule(Qt::WindingFill);
+        painter.fillPath(sides, Shade(colour, 0.72));
+        painter.fillPath(tops, Shade(colour, 1.25));
+        painter.fillPath(fronts, colour);
     }
+    painter.restore();
 }
 
 void Chart3DView::paintPointLabels(QPainter& painter) const {

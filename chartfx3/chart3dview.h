@@ -4,8 +4,12 @@
 #include "chartmodel.h"
 
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <QSizeF>
+
+#include <optional>
+#include <utility>
 
 class QPainter;
 
@@ -24,6 +28,11 @@ public:
 
     // Where a point lands: x in points (0..points), z in rows (0..series), value in axis units.
     QPointF project(double x, double z, double value) const;
+    // The bar under `pos` as (series, point): the front rows and, within a row, the right-hand
+    // bars first, as they cover what lies behind them.
+    std::optional<std::pair<int, int>> hitTest(const QPointF& pos) const;
+    // The outline of a bar: front, side and top face together.
+    QPolygonF barOutline(int row, int point) const;
     // The bounding box of everything projected (floor, walls, bars at the axis maximum).
     QRectF boxBounds() const;
     int points() const { return points_; }

@@ -1,15 +1,22 @@
 #include "chartdrawing.h"
 
+#include "barchartview.h"
 #include "chart3dview.h"
 #include "chartstyle.h"
-#include "qtchartscene.h"
+#include "piechartview.h"
 
 #include <QPainter>
 
-ChartDrawing::ChartDrawing(const ChartModel& chart) : chart_(chart) {
-    if (!is3D())
-        scene_ = std::make_unique<QtChartScene>(chart_);
-}
+#include <optional>
+
+struct ChartDrawing::Views {
+    QSizeF size;
+    std::optional<BarChartView> bars;
+    std::optional<PieChartView> pie;
+    std::optional<Chart3DView> view3D;
+};
+
+ChartDrawing::ChartDrawing(const ChartModel& chart) : chart_(chart) {}
 
 ChartDrawing::~ChartDrawing() = default;
 
@@ -17,22 +24,49 @@ bool ChartDrawing::is3D() const {
     return chart_.chart3D && chart_.chartType != 5;
 }
 
+const ChartDrawing::Views& ChartDrawing::layout(const QSizeF& size) const {
+    if (views_ && views_->size == size)
+        return *views_;
+    auto views = std::make_unique<Views>();
+    views->size = size;
+    if (is3D())
+        views->view3D.emplace(chart_, size);
+    else if (chart_.chartType == 5)
+        views->pie.emplace(chart_, size);
+    else
+        views->bars.emplace(chart_, size);
+    views_ = std::move(views);
+    return *views_;
+}
+
 void ChartDrawing::paint(QPainter& painter, const QRectF& target, double dpi) const {
     if (target.width() <= 0 || target.height() <= 0 || !(dpi > 0))
         return;
     const double scale = dpi / chartstyle::kChartDpi;
-    const QSizeF size = target.size() / scale;
-    if (scene_) {
-        painter.fillRect(target, Qt::white);
-        scene_->paint(painter, target, size);
-        return;
-    }
+    const Views& views = layout(target.size() / scale);
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(scale, scale);
-    painter.setClipRect(QRectF(QPointF(0, 0), size), Qt::IntersectClip);
-    Chart3DView(chart_, size).paint(painter);
+    painter.setClipRect(QRectF(QPointF(0, 0), views.size), Qt::IntersectClip);
+    if (views.view3D)
+        views.view3D->paint(painter);
+    else if (views.pie)
+        views.pie->paint(painter);
+    else
+        views.bars->paint(painter);
     painter.restore();
+}
+
+QString ChartDrawing::toolTip(const QSizeF& size, const QPointF& pos) const {
+    if (size.width() <= 0 || size.height() <= 0)
+        return {};
+    const Views& views = layout(size);
+    if (views.pie) {
+        const std::optional<int> slice = views.pie->hitTest(pos);
+        return slice ? views.pie->sliceText(*slice) : QString();
+    }
+    const auto hit = views.view3D ? views.view3D->hitTest(pos) : views.bars->hitTest(pos);
+    return hit ? chartstyle::PointText(chart_, hit->first, hit->second) : QString();
 }
 
 void PaintChart(const ChartModel& chart, QPainter& painter, const QRectF& target, double dpi) {

@@ -68,8 +68,36 @@ QString Text(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QString Html(const std::string& utf8) {
-    return Text(utf8).toHtmlEscaped();
+int PointCount(const ChartModel& chart) {
+    std::size_t n = chart.categories.size();
+    for (const ChartSeries& s : chart.series)
+        n = std::max(n, s.values.size());
+    return static_cast<int>(std::min<std::size_t>(n, 10000));
+}
+
+double ValueAt(const ChartModel& chart, int series, int point) {
+    if (series < 0 || series >= static_cast<int>(chart.series.size()) || point < 0)
+        return 0;
+    const auto& values = chart.series[static_cast<std::size_t>(series)].values;
+    const double v =
+        point < static_cast<int>(values.size()) ? values[static_cast<std::size_t>(point)] : 0.0;
+    return std::isfinite(v) ? v : 0.0;
+}
+
+QString PointText(const ChartModel& chart, int series, int point) {
+    const QString category = point >= 0 && point < static_cast<int>(chart.categories.size())
+                                 ? Text(chart.categories[static_cast<std::size_t>(point)])
+                                 : QString();
+    const QString legend = series >= 0 && series < static_cast<int>(chart.series.size())
+                               ? Text(chart.series[static_cast<std::size_t>(series)].legend)
+                               : QString();
+    const QString value = Number(ValueAt(chart, series, point), chart.decimals);
+    const QString dot = QStringLiteral(" \u00B7 ");
+    if (chart.chart3D && chart.chartType != 5)
+        return QStringLiteral("Etage ") + legend + dot + category + QStringLiteral(": ") + value;
+    const QString where =
+        chart.categoryAxisTitle() == "Etagen" ? QStringLiteral("Etage ") + category : category;
+    return where + dot + legend + QStringLiteral(": ") + value;
 }
 
 double AxisTop(const ChartModel& chart) {

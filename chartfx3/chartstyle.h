@@ -30,10 +30,16 @@ QColor SeriesColor(int index, int count);
 QString Number(double value, int decimals);
 // A share as German text with one decimal place: "25,3 %".
 QString Share(double part, double whole);
-// UTF-8 text of the model as a QString, and as HTML for Qt Charts, which takes its labels,
-// legends and titles as HTML.
+// UTF-8 text of the model as a QString.
 QString Text(const std::string& utf8);
-QString Html(const std::string& utf8);
+
+// Points of the chart: its legends or its longest series, whichever has more.
+int PointCount(const ChartModel& chart);
+// Series s's value at point p; 0 where the series is shorter or the value not finite.
+double ValueAt(const ChartModel& chart, int series, int point);
+// What a point's tooltip says: "Etage 7 · Auf-Rufe: 312"; the 3-D view's rows are floors, so
+// there the row names the floor and the point the hour ("Etage 7 · 8:00 Uhr: 12").
+QString PointText(const ChartModel& chart, int series, int point);
 
 // The value axis: upper end (the chart's axis maximum, or the largest value when none was set)
 // and a step of 1, 2 or 5 times a power of ten giving at most `maxSteps` steps, never below 1

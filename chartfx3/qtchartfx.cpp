@@ -3,8 +3,10 @@
 #include "chartdrawing.h"
 #include "chartprinting.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QToolTip>
 
 QtChartfx::QtChartfx(QWidget* parent)
     : QWidget(parent), drawing_(std::make_unique<ChartDrawing>(shown())) {
@@ -30,6 +32,22 @@ QImage QtChartfx::renderImage(const QSize& size) const {
     QPainter painter(&image);
     drawing_->paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return image;
+}
+
+QString QtChartfx::toolTipAt(const QPoint& pos) const {
+    return drawing_->toolTip(QSizeF(size()), QPointF(pos));
+}
+
+bool QtChartfx::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = toolTipAt(help->pos());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, this);
+    return true;
 }
 
 void QtChartfx::paintEvent(QPaintEvent* /*event*/) {

@@ -12,8 +12,8 @@
 class ChartDrawing;
 class QPrinter;
 
-// Draws shown() whenever it changes: bars with Qt Charts, pies, and the 3-D view of
-// Chart3DView (see ChartDrawing). TopGap and BottomGap are thousandths of the chart's height.
+// Draws shown() whenever it changes (see ChartDrawing) and names the bar or slice under the
+// mouse in a tooltip. TopGap and BottomGap are thousandths of the chart's height.
 class QtChartfx : public QWidget, public ModelChartfx {
     Q_OBJECT
 
@@ -34,11 +34,14 @@ public:
 
     // shown() as the widget draws it, at any size (96 dpi).
     QImage renderImage(const QSize& size) const;
+    // The tooltip the widget shows at `pos`, empty where there is no bar or slice.
+    QString toolTipAt(const QPoint& pos) const;
 
     QSize sizeHint() const override { return {609, 329}; }
     QSize minimumSizeHint() const override { return {200, 120}; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void OnShownChanged() override;
 

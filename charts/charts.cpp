@@ -1,5 +1,7 @@
 #include "charts.h"
 
+#include "recordingchartfx.h"
+
 const char* ChartStem(ChartId id) {
     switch (id) {
     case ChartId::count_hour:
@@ -87,4 +89,14 @@ ChartOutcome DrawChart(ChartId id, StatisticsStore& store, TChartfx& chart) {
         break;
     }
     return {id, id == ChartId::count};
+}
+
+std::vector<std::pair<ChartId, ChartModel>> DrawAllCharts(StatisticsStore& store) {
+    RecordingChartfx control(false);
+    std::vector<std::pair<ChartId, ChartModel>> charts;
+    for (ChartId id : kAllCharts) {
+        DrawChart(id, store, control);
+        charts.emplace_back(id, control.shown());
+    }
+    return charts;
 }

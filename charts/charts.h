@@ -1,11 +1,14 @@
 // The eleven charts of the main window's buttons, computed from the store into a control.
 #pragma once
 
+#include "chartmodel.h"
 #include "store.h"
 #include "tchartfx.h"
 
 #include <array>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 // One per chart button, in the order of the buttons on the main window.
 enum class ChartId {
@@ -41,6 +44,9 @@ struct ChartOutcome {
 
 // Computes the chart's derived tables into the store and sends the chart to the control.
 ChartOutcome DrawChart(ChartId id, StatisticsStore& store, TChartfx& chart);
+
+// Every chart in button order, drawn through the recording control: what the report shows.
+std::vector<std::pair<ChartId, ChartModel>> DrawAllCharts(StatisticsStore& store);
 
 // The handlers' own computations, one per button.
 void DrawWaitingTimeChart(StatisticsStore& s, TChartfx& chart);      // w_time

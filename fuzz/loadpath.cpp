@@ -128,12 +128,30 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
+bool EndsWithDigits(std::string_view& text) {
+    const std::size_t digits = text.find_last_not_of("0123456789") + 1;
+    if (digits == text.size() || text[digits] == '0')
+        return false; // none, or a leading zero: not a number from 1
+    text = text.substr(0, digits);
+    return true;
+}
+
+// ", Zeile <n>, Feld <m>" at the end, both numbers from 1.
+bool EndsWithPlace(std::string_view text) {
+    if (!EndsWithDigits(text) || !EndsWith(text, ", Feld "))
+        return false;
+    text.remove_suffix(7);
+    return EndsWithDigits(text) && EndsWith(text, ", Zeile ");
+}
+
 bool WholeMessage(const LoadPathResult& r) {
     const std::string_view text = r.error;
     switch (r.failure) {
     case LoadPathResult::Failure::Conversion:
+        // The sentence, then the place of the field in the file on a line of its own.
         return text.size() >= 2 && text.front() == '\'' &&
-               EndsWith(text, "' ist kein gültiger Integerwert");
+               text.find("' ist kein gültiger Integerwert.\nDatei ") != std::string_view::npos &&
+               EndsWithPlace(text);
     case LoadPathResult::Failure::Statistics:
         return text.rfind("Die Datei enthält ", 0) == 0 && EndsWith(text, ".");
     case LoadPathResult::Failure::Io:

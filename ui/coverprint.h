@@ -1,36 +1,18 @@
-// The printed cover sheet: the logo and up to 51 memo lines on one page.
+// Printing the cover sheet, and the main window's pictures.
 #pragma once
 
+#include "coverpage.h"
 #include "memolines.h"
 
 #include <QImage>
 #include <QStringList>
 
-class QPainter;
 class QPrinter;
-
-// The coordinates below are device units of a 300-dpi page.
-inline constexpr int kCoverResolution = 300;
-inline constexpr int kCoverLeft = 700;
-inline constexpr int kCoverLogoTop = 700;
-inline constexpr int kCoverTextTop = 1000;
-inline constexpr int kCoverLinePitch = 50;
-inline constexpr int kCoverLineCount = 51;
-inline constexpr int kCoverPointSize = 12;
-
-// The logo bitmap, 360 x 147 pixels, from the resource ":/mainwin/logo.png".
-inline constexpr char kLogoResource[] = ":/mainwin/logo.png";
-QImage LogoBitmap();
 
 // Makes the main window's pictures available (the library is static, so its resources are
 // registered on first use).
 void InitMainWindowResources();
 
-// Draws on a painter whose device has 300 units per inch: the logo at (700, 700), one unit per
-// bitmap pixel; lines 0..50 left-aligned in 12 pt at x 700, y 1000 + 50 * i (top of the text).
-// Lines past the list are empty; lines past 50 are not drawn.
-void PaintCoverSheet(QPainter& painter, const QImage& logo, const QStringList& lines);
-
-// One page on `printer`, without a dialog: sets its resolution to 300, paints, ends the job.
-// Throws std::runtime_error with a German text when the job cannot begin.
+// One page on `printer` (see PaintCoverSheet), without a dialog: sets its resolution to 300,
+// paints, ends the job. Throws std::runtime_error with a German text when the job cannot begin.
 void PrintCoverSheet(QPrinter& printer, const QImage& logo, const QStringList& lines);

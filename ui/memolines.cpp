@@ -7,13 +7,6 @@
 #include <QTextLayout>
 #include <QTextOption>
 
-QFont MemoFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(10);
-    font.setBold(true);
-    return font;
-}
-
 void ConfigureMemo(QPlainTextEdit& memo) {
     memo.setFont(MemoFont());
     memo.setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -43,15 +36,4 @@ QStringList DisplayedLines(const QTextDocument& document) {
         }
     }
     return lines;
-}
-
-QStringList WrapLikeMemo(const QStringList& paragraphs) {
-    // A memo laid out like the main window's, never put on the screen: the breaks come from
-    // the same layout code with the same width, not from a second estimate of it.
-    QPlainTextEdit memo;
-    ConfigureMemo(memo);
-    memo.setAttribute(Qt::WA_DontShowOnScreen);
-    memo.show();
-    memo.setPlainText(paragraphs.join(QLatin1Char('\n')));
-    return DisplayedLines(*memo.document());
 }

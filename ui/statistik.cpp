@@ -189,6 +189,8 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     OpenDlg->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDlg->setNameFilter(QStringLiteral("Statistik-Files (*.csv)"));
     OpenDlg->setDefaultSuffix(QStringLiteral("csv"));
+    // Qt's own dialog: the same German texts on every desktop.
+    OpenDlg->setOption(QFileDialog::DontUseNativeDialog);
     OpenDlg->setDirectory(DefaultFolder());
 
     fileChooser_ = [](QFileDialog& dialog) -> QString {
@@ -254,7 +256,6 @@ void Thaupt::FormCreate() {
         throw;
     }
     store_.LastDir = Utf8CutBytes(lastDir, decltype(store_.LastDir)::Capacity);
-    OpenDlg->setDirectory(FromUtf8(store_.LastDir.str()));
     ShowLastDir();
 }
 
@@ -275,6 +276,7 @@ void Thaupt::ExitBtnClick() {
 }
 
 void Thaupt::OpenBtnClick() {
+    OpenDlg->selectFile(QStringLiteral("*.csv"));
     const QString path = fileChooser_ ? fileChooser_(*OpenDlg) : QString();
     if (path.isEmpty() || path == QLatin1String("*.csv"))
         return;
@@ -311,7 +313,16 @@ void Thaupt::OpenStatisticsFile(const QString& path) {
 }
 
 void Thaupt::ShowLastDir() {
-    Label1->setText(FromUtf8(store_.LastDir.str()));
+    // The open dialog starts in the folder of the file loaded last, however it was loaded.
+    const QString folder = FromUtf8(store_.LastDir.str());
+    if (!folder.isEmpty())
+        OpenDlg->setDirectory(folder);
+    // The label ends before the version: a long folder is shortened in its middle, and its
+    // hint shows it whole.
+    const int room = VersionsLabel->x() - Label1->x() - 8;
+    const QString shown = Label1->fontMetrics().elidedText(folder, Qt::ElideMiddle, room);
+    Label1->setText(shown);
+    Label1->setToolTip(shown == folder ? QString() : folder);
     Label1->adjustSize();
 }
 

@@ -56,7 +56,7 @@ TEST(ReportTool, WorkedExampleAsJson) {
     EXPECT_EQ(charts["count"]["series"][0]["values"], nlohmann::json({10, 5}));
     EXPECT_EQ(charts["count"]["series"][1]["values"], nlohmann::json({11, 12}));
     EXPECT_EQ(charts["count"]["categories"], nlohmann::json({"KG", "EG"}));
-    EXPECT_EQ(charts["count"]["title"], "Anzhal der Außenrufe auf den Etagen");
+    EXPECT_EQ(charts["count"]["title"], "Anzahl der Außenrufe auf den Etagen");
     EXPECT_EQ(charts["count_hour"]["series"][0]["values"][7], 15);
     EXPECT_EQ(charts["Travel"]["axisMax"], 1600);
     EXPECT_EQ(charts["Verteil"]["series"][0]["values"], nlohmann::json({21, 17, 0, 0}));

@@ -1,0 +1,44 @@
+#include "coverpage.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+// The library is static: its resources are registered on first use. (Outside an unnamed
+// namespace: Q_INIT_RESOURCE declares the resource's function where it stands.)
+static void InitCoverResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(cover);
+        return true;
+    }();
+    (void)done;
+}
+
+QImage LogoBitmap() {
+    InitCoverResources();
+    return QImage(QString::fromLatin1(kLogoResource));
+}
+
+void PaintCoverSheet(QPainter& painter, const QImage& logo, const QStringList& lines) {
+    painter.save();
+    // Without this hint a PDF stores the picture as JPEG, lossy, and loads the image plugins
+    // to find a JPEG writer.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    // One device unit per bitmap pixel, whatever the image claims about its own density.
+    QImage bitmap = logo;
+    bitmap.setDevicePixelRatio(1.0);
+    painter.drawImage(QPoint(kCoverLeft, kCoverLogoTop), bitmap);
+
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(kCoverPointSize);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const int ascent = QFontMetrics(font, painter.device()).ascent();
+    for (int i = 0; i < kCoverLineCount && i < lines.size(); ++i) {
+        if (lines[i].isEmpty())
+            continue;
+        painter.drawText(QPoint(kCoverLeft, kCoverTextTop + kCoverLinePitch * i + ascent),
+                         lines[i]);
+    }
+    painter.restore();
+}
