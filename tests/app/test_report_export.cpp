@@ -77,7 +77,7 @@ TEST(ReportExport, CsvBlocksAndSvgFiles) {
     EXPECT_EQ(blocks, 11u);
     EXPECT_NE(text.find("Schächte\r\n;Rufverteilung\r\n"), std::string::npos) << text;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(svg), {}), 11);
-    EXPECT_NE(ReadBytes(svg + "/w_time.svg").find("<title>Durchschnittliche Wartezeit"),
+    EXPECT_NE(ReadBytes(svg + "/w_time.svg").find(">Durchschnittliche Wartezeit auf den Etagen</text>"),
               std::string::npos);
 }
 

@@ -487,7 +487,7 @@ private slots:
         QCOMPARE(std::distance(std::filesystem::directory_iterator(files->path()), {}), 5);
         // The vector files hold the chart's title as text, on a page of the chart's shape.
         const QString title = Q(shown.heading());
-        QVERIFY(Q(ReadBytes(files->file("b.svg"))).contains(title));
+        QVERIFY(Q(ReadBytes(files->file("b.svg"))).contains(">" + title + "</text>"));
         QVERIFY(Q(PdfText(files->file("c.pdf"))).contains(title));
         const auto page = PdfPages(files->file("c.pdf")).at(0);
         QCOMPARE(qRound(100 * page.first / page.second),
