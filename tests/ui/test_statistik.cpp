@@ -57,9 +57,9 @@ QStringList Sorted(QStringList names) {
 
 const QStringList kAtStart = {"ExitBtn", "OpenBtn", "PrintBtn"};
 const QStringList kAfterLoad =
-    kAtStart + QStringList{"count_hourBtn", "count_hour_abBtn", "countBtn",      "count_a_aufBtn",
-                           "count_a_abBtn", "count_b_aufBtn",   "count_b_abBtn", "VerteilBtn",
-                           "TravelBtn",     "RufeZeitEtBtn"};
+    kAtStart + QStringList{"ReportBtn",      "count_hourBtn", "count_hour_abBtn", "countBtn",
+                           "count_a_aufBtn", "count_a_abBtn", "count_b_aufBtn",   "count_b_abBtn",
+                           "VerteilBtn",     "TravelBtn",     "RufeZeitEtBtn"};
 
 } // namespace
 
@@ -136,7 +136,7 @@ private slots:
         QStringList texts = {
             w->windowTitle(),         w->ExitBtn->toolTip(),         w->OpenBtn->toolTip(),
             w->PrintBtn->toolTip(),   w->PrinterSetupBtn->toolTip(), w->Label1->text(),
-            w->VersionsLabel->text(), w->DatenMemo->toolTip()};
+            w->VersionsLabel->text(), w->DatenMemo->toolTip(),       w->ReportBtn->toolTip()};
         for (int i = 0; i < int(kAllCharts.size()); ++i) {
             texts << w->ChartButton(kAllCharts[i])->text();
             QCOMPARE(w->ChartButton(kAllCharts[i])->geometry(), QRect(24, 72 + 24 * i, 145, 25));
@@ -145,12 +145,14 @@ private slots:
         QCOMPARE(texts.join('|'),
                  QStringLiteral("QVL Gruppenstatistik|Exit|Statistik File öffnen|Deckblatt drucken|"
                                 "Drucker einrichten|     |V1.3 |hier können Deckblattdaten "
-                                "eingetragen werden|Außenrufe über Uhrzeit |Auf/Ab-Rufe über "
+                                "eingetragen werden|Bericht als PDF speichern|Außenrufe über "
+                                "Uhrzeit |Auf/Ab-Rufe über "
                                 "Uhrzeit |Wartezeiten über Etage|Alle Außenrufe über Etage|"
                                 "Außenrufe Tür A Auf|Außenrufe Tür A Ab|Außenrufe Tür B Auf|"
                                 "Außenrufe Tür B Ab|Rufverteilung|überfahrene Etagen|Rufe über "
                                 "Zeit und Etagen"));
         QCOMPARE(w->LogoImage->pixmap().size(), QSize(360, 147));
+        QCOMPARE(w->ReportBtn->geometry(), QRect(152, 24, 25, 25));
         QCOMPARE(w->OpenDlg->nameFilters(), QStringList{"Statistik-Files (*.csv)"});
     }
 
@@ -219,6 +221,34 @@ private slots:
         QCOMPARE(EnabledButtons(), Sorted(kAfterLoad));
         QVERIFY(w->DatenMemo->toPlainText().startsWith(QLatin1String("QVL Gruppenstatistik ")));
         QVERIFY(etage->isVisible());
+    }
+
+    void reportFromTheMainWindow() {
+        QString proposed, chosen;
+        w->SetReportChooser([&](const QString& p) {
+            proposed = p;
+            return chosen;
+        });
+        QTest::keySequence(w.get(), QKeySequence::Save); // nothing loaded: nothing to save
+        QVERIFY(proposed.isEmpty());
+        Open(Example());
+        etage->close();
+        store.FloorNames[0] = "Keller";
+        QString memo = w->DatenMemo->toPlainText();
+        w->DatenMemo->setPlainText(memo.replace("Kunde: \n", "Kunde: Stadtwerke Süd\n"));
+        const QString folder = Q(files->path().string()) + "/";
+        for (const QString name : {"fehlt/x.pdf", "bericht"}) {
+            boxes.clear();
+            chosen = folder + name;
+            QTest::keySequence(w.get(), QKeySequence::Save);
+            QCOMPARE(proposed, folder + "stat_Bericht.pdf");
+            QCOMPARE(boxes.size(), name.startsWith("fehlt") ? 1 : 0); // unwritable: the box
+        }
+        QVERIFY(!QFileInfo::exists(folder + "fehlt"));
+        const std::string pdf = files->file("bericht.pdf");
+        QVERIFY(PdfPages(pdf).size() > kAllCharts.size());
+        QVERIFY(Q(PdfText(pdf, 1)).contains("Kunde: Stadtwerke Süd"));
+        QVERIFY(Q(PdfText(pdf)).contains("Keller"));
     }
 
     void coverSheetOnPaper() {
