@@ -4,8 +4,7 @@
 #include "chartexport.h"
 #include "charts.h"
 #include "charttable.h"
-#include "coversheet.h"
-#include "reportpdf.h"
+#include "reportcontent.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,14 +51,6 @@ void WritePng(const QString& name, const ChartModel& chart, int width, int heigh
 }
 
 } // namespace
-
-ReportContent BuildReportContent(StatisticsStore& store) {
-    ReportContent content;
-    content.coverParagraphs = BuildCoverSheet(store);
-    for (auto& [id, chart] : DrawAllCharts(store))
-        content.charts.push_back(std::move(chart));
-    return content;
-}
 
 void ExportPdf(const std::string& path, StatisticsStore& store,
                const std::vector<std::string>& cover) {

@@ -2,7 +2,6 @@
 // PNG or SVG images or as their figures in CSV, drawn as on paper and without any window.
 #pragma once
 
-#include "reportpdf.h"
 #include "store.h"
 
 #include <functional>
@@ -13,13 +12,10 @@
 constexpr int kPngWidth = 1200;
 constexpr int kPngHeight = 650;
 
-// The report of a loaded file: the cover sheet's paragraphs and the eleven charts.
-ReportContent BuildReportContent(StatisticsStore& store);
-
 // The report as a vector PDF (WriteReportPdf): page 1 the cover sheet of `cover`'s paragraphs
-// (portrait, 300 dpi units as printed), then each chart in button order on a landscape page with the gaps of a print. The file
-// is written under a temporary name and replaces `path` only when complete. Throws
-// std::runtime_error (German) when it cannot be written.
+// (portrait, 300 dpi units as printed), then each chart in button order on a landscape page with
+// the gaps of a print. The file is written under a temporary name and replaces `path` only when
+// complete. Throws std::runtime_error (German) when it cannot be written.
 void ExportPdf(const std::string& path, StatisticsStore& store,
                const std::vector<std::string>& cover);
 

@@ -57,7 +57,8 @@ public:
 
     // The chart as an image and its figures as tab-separated text, in one clipboard entry.
     void KopierenActionClick();
-    // PNG, SVG or PDF by the chosen filter (or the typed suffix), at the chart's aspect ratio.
+    // PNG, SVG or PDF by the filter chosen (the name gets its suffix), at the chart's aspect
+    // ratio.
     void BildSpeichernActionClick();
     // The figures as CSV for German Excel.
     void DatenExportActionClick();

@@ -10,7 +10,7 @@
 #include "mainpictures.h"
 #include "qtchartfx.h"
 #include "reader.h"
-#include "reportpdf.h"
+#include "reportcontent.h"
 #include "statchart.h"
 #include "statetag.h"
 
@@ -377,11 +377,10 @@ void Thaupt::ReportBtnClick() {
         return;
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
         path += QStringLiteral(".pdf");
-    ReportContent content;
+    ReportContent content = BuildReportContent(store_);
+    content.coverParagraphs.clear();
     for (const QString& paragraph : DatenMemo->toPlainText().split(QLatin1Char('\n')))
         content.coverParagraphs.push_back(paragraph.toStdString());
-    for (auto& [id, chart] : DrawAllCharts(store_))
-        content.charts.push_back(std::move(chart));
     WriteReportPdf(path.toStdString(), content);
 }
 
