@@ -34,6 +34,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSettings>
+#include <QSvgRenderer>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -517,6 +518,7 @@ private slots:
         QCOMPARE(std::distance(std::filesystem::directory_iterator(files->path()), {}), 5);
         // The vector files hold the chart's title as text, on a page of the chart's shape.
         const QString title = Q(shown.heading());
+        QVERIFY(QSvgRenderer(Q(files->file("b.svg"))).isValid());
         QVERIFY(Q(ReadBytes(files->file("b.svg"))).contains(">" + title + "</text>"));
         QVERIFY(Q(PdfText(files->file("c.pdf"))).contains(title));
         const auto page = PdfPages(files->file("c.pdf")).at(0);
