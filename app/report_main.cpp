@@ -1,5 +1,6 @@
 // gruppenstatistik-report: loads a statistics file and prints its cover sheet and charts.
 #include "floornamesfile.h"
+#include "keyfigures.h"
 #include "reader.h"
 #include "report.h"
 #include "store.h"
@@ -16,7 +17,7 @@ namespace {
 
 // The options every build knows, then those that need Qt to draw.
 #define GS_USAGE_COMMON                                                                            \
-    "  --json            Deckblatt und alle elf Diagramme als JSON ausgeben\n"                     \
+    "  --json            Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n"         \
     "  --kunde TEXT      auf dem Deckblatt hinter \"Kunde: \"\n"                                   \
     "  --kommission TEXT auf dem Deckblatt hinter \"Kommission: \"\n"                              \
     "  --etagen DATEI    Etagenbezeichnungen, eine je Zeile (h\xC3\xB6"                            \
@@ -26,7 +27,7 @@ const char kUsage[] =
     "Aufruf: gruppenstatistik-report [--json] [--kunde TEXT] [--kommission TEXT] "
     "[--etagen DATEI] [--pdf AUS.pdf] [--csv AUS.csv] [--png ORDNER] [--svg ORDNER] "
     "[--size BxH] DATEI.csv\n" GS_USAGE_COMMON
-    "  --pdf AUS.pdf     Bericht als PDF: Deckblatt, dann die elf Diagramme wie gedruckt\n"
+    "  --pdf AUS.pdf     Bericht als PDF: Deckblatt, Kennzahlen, dann die elf Diagramme\n"
     "  --csv AUS.csv     die Zahlen aller Diagramme als CSV (Excel), ein Block je Diagramm\n"
     "  --png ORDNER      die elf Diagramme als PNG-Dateien <Diagramm>.png in ORDNER\n"
     "  --svg ORDNER      die elf Diagramme als SVG-Dateien <Diagramm>.svg in ORDNER\n"
@@ -48,6 +49,7 @@ void PrintText(StatisticsStore& store, const std::vector<std::string>& cover) {
     for (const std::string& line : cover)
         if (!line.empty())
             std::printf("%s\n", line.c_str());
+    std::printf("\nKennzahlen\n%s", KeyFigureText(KeyFigureRows(ComputeKeyFigures(store))).c_str());
     for (const auto& [id, chart] : DrawAllCharts(store)) {
         std::printf("\n%s (%s), Achse bis %.0f\n", chart.heading().c_str(), ChartStem(id),
                     chart.axisMax);

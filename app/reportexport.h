@@ -13,9 +13,10 @@ constexpr int kPngWidth = 1200;
 constexpr int kPngHeight = 650;
 
 // The report as a vector PDF (WriteReportPdf): page 1 the cover sheet of `cover`'s paragraphs
-// (portrait, 300 dpi units as printed), then each chart in button order on a landscape page with
-// the gaps of a print. The file is written under a temporary name and replaces `path` only when
-// complete. Throws std::runtime_error (German) when it cannot be written.
+// (portrait, 300 dpi units as printed), page 2 the key figures, then each chart in button order
+// on a landscape page with the gaps of a print. The file is written under a temporary name and
+// replaces `path` only when complete. Throws std::runtime_error (German) when it cannot be
+// written.
 void ExportPdf(const std::string& path, StatisticsStore& store,
                const std::vector<std::string>& cover);
 

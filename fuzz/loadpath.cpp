@@ -3,6 +3,7 @@
 #include "charts.h"
 #include "coversheet.h"
 #include "errors.h"
+#include "keyfigures.h"
 #include "reader.h"
 #include "recordingchartfx.h"
 
@@ -186,6 +187,7 @@ LoadPathResult RunLoadPath(StatisticsStore& store, const std::string& path) {
         result.charts.push_back(control.shown());
     }
     result.cover = BuildCoverSheet(store);
+    result.keyFigures = KeyFigureRows(ComputeKeyFigures(store));
     return result;
 }
 
@@ -212,7 +214,7 @@ std::string CheckLoadPath(const StatisticsStore& before, const StatisticsStore& 
             return "message is not whole: " + result.error;
         if (!SameFigures(before, after))
             return "a failed load changed the figures: " + result.error;
-        if (!result.charts.empty() || !result.cover.empty())
+        if (!result.charts.empty() || !result.cover.empty() || !result.keyFigures.empty())
             return "charts or cover after a failed load";
         return {};
     }
@@ -227,6 +229,12 @@ std::string CheckLoadPath(const StatisticsStore& before, const StatisticsStore& 
         return "cover: " + result.cover[8];
     if (std::string broken = CheckCharts(after, result.charts); !broken.empty())
         return broken;
+    for (const KeyFigureRow& row : result.keyFigures) {
+        if (!IsValidUtf8(row.label) || !IsValidUtf8(row.value))
+            return "key figure is not UTF-8: " + row.label + " " + row.value;
+        if (row.label == "Summe" && "Summe der Außenrufe:   " + row.value != result.cover[14])
+            return "key figures: calls " + row.value + ", cover: " + result.cover[14];
+    }
     return CheckWideSums(after, result.charts, result.cover);
 }
 

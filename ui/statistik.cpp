@@ -6,6 +6,8 @@
 #include "cp1252.h"
 #include "errorbox.h"
 #include "errors.h"
+#include "kennzahlen.h"
+#include "keyfigures.h"
 #include "lastdir.h"
 #include "mainpictures.h"
 #include "qtchartfx.h"
@@ -163,6 +165,13 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     VerteilBtn = ChartButton(ChartId::Verteil);
     TravelBtn = ChartButton(ChartId::Travel);
     RufeZeitEtBtn = ChartButton(ChartId::RufeZeitEt);
+    // Below the chart buttons, styled like them; it draws no chart, so it has no check mark.
+    KennzahlenBtn = FlatButton(this, QStringLiteral("KennzahlenBtn"), QRect(24, 344, 145, 25));
+    KennzahlenBtn->setText(QStringLiteral("Kennzahlen"));
+    KennzahlenBtn->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    KennzahlenBtn->setFont(chartFont);
+    KennzahlenBtn->setPalette(count_hourBtn->palette());
+    KennzahlenBtn->setEnabled(false);
     count_hourHaken = CheckMark(ChartId::count_hour);
     count_hour_abHaken = CheckMark(ChartId::count_hour_ab);
     w_timeHaken = CheckMark(ChartId::w_time);
@@ -236,6 +245,7 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     connectHandler(VerteilBtn, &Thaupt::VerteilBtnClick);
     connectHandler(TravelBtn, &Thaupt::TravelBtnClick);
     connectHandler(RufeZeitEtBtn, &Thaupt::RufeZeitEtBtnClick);
+    connectHandler(KennzahlenBtn, &Thaupt::KennzahlenBtnClick);
 
     // An error here is reported at once; the window is still built and shown.
     RunHandler([this] { FormCreate(); });
@@ -316,6 +326,7 @@ void Thaupt::OpenStatisticsFile(const QString& path) {
     for (const std::string& line : BuildCoverSheet(store_))
         lines << FromUtf8(line);
     DatenMemo->setPlainText(lines.join(QLatin1Char('\n')));
+    ShowKeyFigures(false); // an open key-figures window shows the new file
 
     if (EtageDlg) {
         // A dialog still open was built for the file before: close it, dropping its edits, so
@@ -349,6 +360,7 @@ void Thaupt::SetButtonsAfterRead() {
         ChartButton(id)->setEnabled(id != ChartId::w_time);
         CheckMark(id)->setEnabled(false);
     }
+    KennzahlenBtn->setEnabled(true);
 }
 
 QStringList Thaupt::CoverLines() const {
@@ -442,4 +454,22 @@ void Thaupt::TravelBtnClick() {
 }
 void Thaupt::RufeZeitEtBtnClick() {
     DrawChartOf(ChartId::RufeZeitEt);
+}
+
+void Thaupt::KennzahlenBtnClick() {
+    ShowKeyFigures(true);
+}
+
+void Thaupt::ShowKeyFigures(bool evenIfHidden) {
+    if (!kennzahlen_) {
+        if (!evenIfHidden)
+            return;
+        kennzahlen_ = new TKennzahlenDlg(this);
+    }
+    const QString title = FromUtf8(KeyFigureTitle(store_));
+    const auto rows = KeyFigureRows(ComputeKeyFigures(store_));
+    if (evenIfHidden || kennzahlen_->isVisible())
+        kennzahlen_->ShowFigures(title, rows);
+    else
+        kennzahlen_->SetFigures(title, rows);
 }

@@ -20,6 +20,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPrinter;
 class QToolButton;
+class TKennzahlenDlg;
 
 class Thaupt : public QWidget {
     Q_OBJECT
@@ -60,6 +61,7 @@ public:
     QToolButton* VerteilBtn;
     QToolButton* TravelBtn;
     QToolButton* RufeZeitEtBtn;
+    QToolButton* KennzahlenBtn; // opens the key figures; no check mark
     QToolButton* count_hourHaken;
     QToolButton* count_hour_abHaken;
     QToolButton* w_timeHaken;
@@ -98,10 +100,15 @@ public:
     void VerteilBtnClick();
     void TravelBtnClick();
     void RufeZeitEtBtnClick();
+    // Computes the key figures of the loaded file and shows them in their window.
+    void KennzahlenBtnClick();
 
     // The open-file flow after the dialog: read, set the buttons, parse, cover sheet, floor
     // names dialog. Also what a file named on the command line goes through.
     void OpenStatisticsFile(const QString& path);
+
+    // The key-figures window, built on the first press of KennzahlenBtn; null before.
+    TKennzahlenDlg* KennzahlenDlg() const { return kennzahlen_; }
 
     // The memo's lines as it displays them, a wrapped line counting as several.
     QStringList CoverLines() const;
@@ -131,6 +138,7 @@ private:
     void DrawChartOf(ChartId id);
     void SetButtonsAfterRead();
     void ShowLastDir();
+    void ShowKeyFigures(bool evenIfHidden);
 
     StatisticsStore& store_;
     QImage logo_;
@@ -140,6 +148,7 @@ private:
     FileChooser fileChooser_;
     ReportChooser reportChooser_;
     PrinterSource printerSource_;
+    TKennzahlenDlg* kennzahlen_ = nullptr;
 };
 
 // The one main window of the run.

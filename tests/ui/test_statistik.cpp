@@ -7,6 +7,8 @@
 #include "cp1252.h"
 #include "errorbox.h"
 #include "gsapplication.h"
+#include "kennzahlen.h"
+#include "keyfigures.h"
 #include "pdftools.h"
 #include "program.h"
 #include "qtchartfx.h"
@@ -35,6 +37,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSvgRenderer>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -60,7 +63,7 @@ const QStringList kAtStart = {"ExitBtn", "OpenBtn", "PrintBtn"};
 const QStringList kAfterLoad =
     kAtStart + QStringList{"ReportBtn",      "count_hourBtn", "count_hour_abBtn", "countBtn",
                            "count_a_aufBtn", "count_a_abBtn", "count_b_aufBtn",   "count_b_abBtn",
-                           "VerteilBtn",     "TravelBtn",     "RufeZeitEtBtn"};
+                           "VerteilBtn",     "TravelBtn",     "RufeZeitEtBtn",    "KennzahlenBtn"};
 
 } // namespace
 
@@ -543,6 +546,57 @@ private slots:
         QVERIFY(printed.size() == 1 && printed[0].first > printed[0].second);
         QVERIFY(Q(PdfText(files->file("vorschau.pdf"))).contains(title));
         QCOMPARE(dlg.StatChart->TopGap(), 40);
+    }
+
+    // --- The key-figures window ------------------------------------------------------------
+    void keyFiguresWindow() {
+        QCOMPARE(w->KennzahlenBtn->geometry(), QRect(24, 344, 145, 25));
+        Open(Example());
+        QTest::mouseClick(w->KennzahlenBtn, Qt::LeftButton);
+        TKennzahlenDlg* dlg = w->KennzahlenDlg();
+        QVERIFY(dlg && dlg->isVisible() && dlg->windowTitle() == QStringLiteral("Kennzahlen"));
+        // The table shows the rows: a spanning heading per section, then label and value.
+        const auto rows = KeyFigureRows(ComputeKeyFigures(store));
+        std::vector<KeyFigureRow> shown;
+        std::string section;
+        for (int r = 0; r < dlg->Tabelle->rowCount(); ++r) {
+            const std::string first = dlg->Tabelle->item(r, 0)->text().toStdString();
+            if (dlg->Tabelle->columnSpan(r, 0) == 2)
+                section = first;
+            else
+                shown.push_back({section, first, dlg->Tabelle->item(r, 1)->text().toStdString()});
+        }
+        QVERIFY(shown == rows);
+        const QString text = QString::fromStdString(KeyFigureText(rows));
+        QVERIFY(text.contains(QStringLiteral("  Summe: 38\n")));
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(dlg->CopyBtn, Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+        QGuiApplication::clipboard()->clear();
+        QApplication::setActiveWindow(dlg);
+        QTest::keySequence(dlg, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+        // One portrait page on paper; no printer is an error in the box.
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFileName(Q(files->file("kennzahlen.pdf")));
+        dlg->setPrinter(&pdf);
+        QTest::mouseClick(dlg->PrintBtn, Qt::LeftButton);
+        const auto pages = PdfPages(files->file("kennzahlen.pdf"));
+        QVERIFY(pages.size() == 1 && pages[0].first < pages[0].second);
+        QVERIFY(PdfText(files->file("kennzahlen.pdf")).find("Kennzahlen: stat.csv") !=
+                std::string::npos);
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            boxes.clear();
+            dlg->setPrinter(nullptr);
+            QTest::mouseClick(dlg->PrintBtn, Qt::LeftButton);
+            QCOMPARE(boxes, QStringList{"Kein Drucker installiert."});
+        }
+        // A new file while the window is open: it shows the new figures.
+        Open(GS_EXAMPLES "/buerohaus-14.csv");
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(dlg->Tabelle->item(6, 1)->text(), QStringLiteral("5002"));
+        QTest::mouseClick(dlg->OKBtn, Qt::LeftButton);
+        QVERIFY(!dlg->isVisible());
     }
 
     // --- The floor names dialog -----------------------------------------------------------
