@@ -17,9 +17,16 @@ nlohmann::json ChartJson(ChartId id, const ChartModel& chart);
 // The key figures as numbers (seconds, percent, counts); null where they cannot be computed.
 nlohmann::json KeyFiguresJson(const KeyFigures& k);
 
+// The cover sheet's lines with the customer and the order filled in behind "Kunde: " and
+// "Kommission: ", as the user types them into the memo.
+std::vector<std::string> ReportCover(const StatisticsStore& store, const std::string& kunde,
+                                     const std::string& kommission);
+
 // The comparison of `store` with `other` as numbers, with its charts (keys: README).
 nlohmann::json ComparisonJson(const StatisticsStore& store, const StatisticsStore& other);
 
-// {"file", "floorCount", "cover", "keyFigures", "charts"}, and "comparison" with `other`.
+// {"file", "floorCount", "cover", "keyFigures", "charts"}, with these cover lines, and
+// "comparison" with `other`.
 nlohmann::json ReportJson(const std::string& file, StatisticsStore& store,
+                          const std::vector<std::string>& cover,
                           const StatisticsStore* other = nullptr);

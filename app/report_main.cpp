@@ -1,6 +1,6 @@
 // gruppenstatistik-report: loads a statistics file and prints its cover sheet and charts.
 #include "comparison.h"
-#include "coversheet.h"
+#include "floornamesfile.h"
 #include "keyfigures.h"
 #include "reader.h"
 #include "report.h"
@@ -18,21 +18,28 @@
 
 namespace {
 
+// The options every build knows, then those that need Qt to draw.
+#define GS_USAGE_COMMON                                                                            \
+    "  --json            Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n"         \
+    "  --kunde TEXT      auf dem Deckblatt hinter \"Kunde: \"\n"                                   \
+    "  --kommission TEXT auf dem Deckblatt hinter \"Kommission: \"\n"                              \
+    "  --etagen DATEI    Etagenbezeichnungen, eine je Zeile (h\xC3\xB6"                            \
+    "chstens 10 Zeichen)\n"                                                                        \
+    "  --vergleich DATEI mit einer zweiten Statistik vergleichen (ein anderer Zeitraum)\n"
 #ifdef GS_REPORT_EXPORT
 const char kUsage[] =
-    "Aufruf: gruppenstatistik-report [--json] [--pdf AUS.pdf] [--png ORDNER [--size BxH]] "
-    "[--vergleich ANDERE.csv] DATEI.csv\n"
-    "  --json         Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n"
-    "  --pdf AUS.pdf  Bericht als PDF: Deckblatt, dann die elf Diagramme wie gedruckt\n"
-    "  --png ORDNER   die elf Diagramme als PNG-Dateien <Diagramm>.png in ORDNER\n"
-    "  --size BxH     Bildgr\xC3\xB6\xC3\x9F"
-    "e der PNG-Dateien in Pixeln (Vorgabe 1200x650)\n"
-    "  --vergleich ANDERE.csv  mit einem zweiten Zeitraum vergleichen (Text, JSON und PDF)\n";
+    "Aufruf: gruppenstatistik-report [--json] [--kunde TEXT] [--kommission TEXT] "
+    "[--etagen DATEI] [--pdf AUS.pdf] [--csv AUS.csv] [--png ORDNER] [--svg ORDNER] "
+    "[--size BxH] [--vergleich DATEI] DATEI.csv\n" GS_USAGE_COMMON
+    "  --pdf AUS.pdf     Bericht als PDF: Deckblatt, Kennzahlen, dann die elf Diagramme\n"
+    "  --csv AUS.csv     die Zahlen aller Diagramme als CSV (Excel), ein Block je Diagramm\n"
+    "  --png ORDNER      die elf Diagramme als PNG-Dateien <Diagramm>.png in ORDNER\n"
+    "  --svg ORDNER      die elf Diagramme als SVG-Dateien <Diagramm>.svg in ORDNER\n"
+    "  --size BxH        Bildgr\xC3\xB6\xC3\x9F"
+    "e der PNG- und SVG-Dateien in Pixeln (Vorgabe 1200x650)\n";
 #else
-const char kUsage[] =
-    "Aufruf: gruppenstatistik-report [--json] [--vergleich ANDERE.csv] DATEI.csv\n"
-    "  --json   Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n"
-    "  --vergleich ANDERE.csv  mit einem zweiten Zeitraum vergleichen (Text und JSON)\n";
+const char kUsage[] = "Aufruf: gruppenstatistik-report [--json] [--kunde TEXT] [--kommission "
+                      "TEXT] [--etagen DATEI] [--vergleich DATEI] DATEI.csv\n" GS_USAGE_COMMON;
 #endif
 
 int Usage(const char* problem) {
@@ -60,8 +67,8 @@ void PrintComparison(const StatisticsStore& store, const StatisticsStore& other)
         PrintChart(id, chart);
 }
 
-void PrintText(StatisticsStore& store) {
-    for (const std::string& line : BuildCoverSheet(store))
+void PrintText(StatisticsStore& store, const std::vector<std::string>& cover) {
+    for (const std::string& line : cover)
         if (!line.empty())
             std::printf("%s\n", line.c_str());
     std::printf("\nKennzahlen\n%s", KeyFigureText(KeyFigureRows(ComputeKeyFigures(store))).c_str());
@@ -84,44 +91,55 @@ bool ParseSize(const char* text, int& width, int& height) {
 
 int main(int argc, char** argv) {
     bool json = false;
-    std::string path;
-    std::string comparisonPath;
+    std::string path, kunde, kommission, etagen, comparisonPath;
 #ifdef GS_REPORT_EXPORT
-    std::string pdf;
-    std::string png;
+    std::string pdf, csv, png, svg;
     int width = kPngWidth;
     int height = kPngHeight;
 #endif
     for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        if (std::strcmp(arg, "--json") == 0)
-            json = true;
-        else if (std::strcmp(arg, "--vergleich") == 0) {
-            if (i + 1 >= argc || argv[i + 1][0] == '\0')
-                return Usage("--vergleich braucht einen Wert");
-            comparisonPath = argv[++i];
-        }
+        const std::string arg = argv[i];
+        std::string* value = nullptr;
+        if (arg == "--kunde")
+            value = &kunde;
+        else if (arg == "--kommission")
+            value = &kommission;
+        else if (arg == "--etagen")
+            value = &etagen;
+        else if (arg == "--vergleich")
+            value = &comparisonPath;
 #ifdef GS_REPORT_EXPORT
-        else if (std::strcmp(arg, "--pdf") == 0 || std::strcmp(arg, "--png") == 0 ||
-                 std::strcmp(arg, "--size") == 0) {
-            if (i + 1 >= argc || argv[i + 1][0] == '\0')
-                return Usage((std::string(arg) + " braucht einen Wert").c_str());
-            const char* value = argv[++i];
-            if (std::strcmp(arg, "--pdf") == 0)
-                pdf = value;
-            else if (std::strcmp(arg, "--png") == 0)
-                png = value;
-            else if (!ParseSize(value, width, height))
-                return Usage((std::string("ung\xC3\xBCltige Gr\xC3\xB6\xC3\x9F"
-                                          "e ") +
-                              value + " (erwartet BxH, etwa 1200x650)")
-                                 .c_str());
-        }
+        std::string size;
+        if (arg == "--pdf")
+            value = &pdf;
+        else if (arg == "--csv")
+            value = &csv;
+        else if (arg == "--png")
+            value = &png;
+        else if (arg == "--svg")
+            value = &svg;
+        else if (arg == "--size")
+            value = &size;
 #endif
-        else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0)
+        if (value) {
+            // The texts of the cover sheet may be empty; files and sizes may not.
+            const bool text = value == &kunde || value == &kommission;
+            if (i + 1 >= argc || (!text && argv[i + 1][0] == '\0'))
+                return Usage((arg + " braucht einen Wert").c_str());
+            *value = argv[++i];
+#ifdef GS_REPORT_EXPORT
+            if (value == &size && !ParseSize(size.c_str(), width, height))
+                return Usage(("ung\xC3\xBCltige Gr\xC3\xB6\xC3\x9F"
+                              "e " +
+                              size + " (erwartet BxH, etwa 1200x650)")
+                                 .c_str());
+#endif
+        } else if (arg == "--json")
+            json = true;
+        else if (arg == "--help" || arg == "-h")
             return std::fputs(kUsage, stdout), 0;
-        else if (arg[0] == '-' && arg[1] != '\0')
-            return Usage((std::string("unbekannte Option ") + arg).c_str());
+        else if (arg.size() > 1 && arg[0] == '-')
+            return Usage(("unbekannte Option " + arg).c_str());
         else if (!path.empty())
             return Usage("nur eine Datei angeben");
         else
@@ -137,6 +155,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n", path.c_str(), e.what());
         return 1;
     }
+    try {
+        if (!etagen.empty())
+            ReadFloorNamesFile(etagen, store);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "gruppenstatistik-report: %s\n", e.what());
+        return 1;
+    }
     std::optional<StatisticsStore> other;
     if (!comparisonPath.empty()) {
         try {
@@ -147,23 +172,30 @@ int main(int argc, char** argv) {
         }
     }
     const StatisticsStore* comparison = other ? &*other : nullptr;
+    const std::vector<std::string> cover = ReportCover(store, kunde, kommission);
     try {
         bool exported = false;
 #ifdef GS_REPORT_EXPORT
-        if (!pdf.empty() || !png.empty()) {
+        if (!csv.empty()) {
+            exported = true;
+            ExportCsv(csv, store);
+        }
+        if (!pdf.empty() || !png.empty() || !svg.empty()) {
             exported = true;
             WithQtApplication(argv[0], [&] {
                 if (!pdf.empty())
-                    ExportPdf(pdf, store, comparison);
+                    ExportPdf(pdf, store, cover, comparison);
                 if (!png.empty())
                     ExportPngs(png, store, width, height);
+                if (!svg.empty())
+                    ExportSvgs(svg, store, width, height);
             });
         }
 #endif
         if (json)
-            std::printf("%s\n", ReportJson(path, store, comparison).dump(2).c_str());
+            std::printf("%s\n", ReportJson(path, store, cover, comparison).dump(2).c_str());
         else if (!exported) {
-            PrintText(store);
+            PrintText(store, cover);
             if (comparison)
                 PrintComparison(store, *comparison);
         }

@@ -1,11 +1,11 @@
 #include "reportexport.h"
 
 #include "chartdrawing.h"
+#include "chartexport.h"
 #include "charts.h"
+#include "charttable.h"
 #include "comparison.h"
-#include "coversheet.h"
-#include "keyfigures.h"
-#include "reportpdf.h"
+#include "reportcontent.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,27 +53,13 @@ void WritePng(const QString& name, const ChartModel& chart, int width, int heigh
 
 } // namespace
 
-ReportContent BuildReportContent(StatisticsStore& store, const StatisticsStore* other) {
-    ReportContent content;
-    content.coverParagraphs = BuildCoverSheet(store);
-    content.keyFigureTitle = KeyFigureTitle(store);
-    content.keyFigures = KeyFigureRows(ComputeKeyFigures(store));
-    for (auto& [id, chart] : DrawAllCharts(store))
-        content.charts.push_back(other && HasComparisonChart(id)
-                                     ? DrawComparisonChart(id, store, *other)
-                                     : std::move(chart));
-    if (other) {
-        for (std::string& line : ComparisonCoverLines(*other))
-            content.coverParagraphs.push_back(std::move(line));
-        const Comparison comparison = Compare(store, *other);
-        content.comparisonTitle = ComparisonTitle(comparison);
-        content.comparisonFigures = ComparisonRows(comparison);
-    }
-    return content;
-}
-
-void ExportPdf(const std::string& path, StatisticsStore& store, const StatisticsStore* other) {
-    WriteReportPdf(path, BuildReportContent(store, other));
+void ExportPdf(const std::string& path, StatisticsStore& store,
+               const std::vector<std::string>& cover, const StatisticsStore* other) {
+    ReportContent content = BuildReportContent(store);
+    content.coverParagraphs = cover;
+    if (other)
+        AddComparison(content, store, *other);
+    WriteReportPdf(path, content);
 }
 
 void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height) {
@@ -111,6 +97,23 @@ void ExportPngs(const std::string& folder, StatisticsStore& store, int width, in
         t.join();
     if (failure)
         std::rethrow_exception(failure);
+}
+
+void ExportSvgs(const std::string& folder, StatisticsStore& store, int width, int height) {
+    const QString dirPath = Q(folder);
+    QDir dir(dirPath);
+    if (!dir.mkpath(QStringLiteral(".")))
+        throw std::runtime_error(
+            QStringLiteral("Der Ordner \u201E%1\u201C kann nicht angelegt werden.")
+                .arg(dirPath)
+                .toStdString());
+    for (const auto& [id, chart] : DrawAllCharts(store))
+        SaveChart(chart, dir.filePath(QString::fromLatin1(ChartStem(id)) + ".svg"),
+                  ChartFileFormat::Svg, QSize(width, height));
+}
+
+void ExportCsv(const std::string& path, StatisticsStore& store) {
+    SaveBytes(Q(path), QByteArray::fromStdString(FiguresCsv(BuildReportContent(store).charts)));
 }
 
 void WithQtApplication(const char* program, const std::function<void()>& work) {

@@ -52,6 +52,9 @@ QIcon ComparePicture() {
 QIcon PrinterSetupPicture() {
     return TwoImagePicture(QStringLiteral(":/mainwin/setupbtn.png"));
 }
+QIcon ReportPicture() {
+    return TwoImagePicture(QStringLiteral(":/mainwin/reportbtn.png"));
+}
 QIcon CheckMarkPicture() {
     return TwoImagePicture(QStringLiteral(":/mainwin/haken.png"));
 }
