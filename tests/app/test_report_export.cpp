@@ -46,7 +46,8 @@ TEST(ReportExport, ComparisonPdfNamesBothFilesAndComparesSixCharts) {
         "--pdf " + pdf + " --vergleich " GS_EXAMPLES "/buerohaus-14-oktober.csv " + kSample);
     ASSERT_EQ(status, 0) << out;
     ASSERT_EQ(PdfPages(pdf).size(), 14u);
-    EXPECT_NE(PdfText(pdf, 1).find("buerohaus-14-oktober.csv"), std::string::npos);
+    // A long folder wraps the path at its hyphen, which pdftotext then drops.
+    EXPECT_NE(PdfText(pdf, 1).find("oktober.csv"), std::string::npos);
     EXPECT_NE(PdfText(pdf, 3).find("Vergleich: buerohaus-14.csv mit buerohaus-14-oktober.csv"),
               std::string::npos);
     // Pages 4..14 are the charts in button order: the door charts have no comparison.
