@@ -5,6 +5,8 @@
 #include "store.h"
 #ifdef GS_REPORT_EXPORT
 #include "reportexport.h"
+
+#include <dlfcn.h>
 #endif
 
 #include <cstdio>
@@ -52,6 +54,20 @@ void PrintText(StatisticsStore& store) {
 }
 
 #ifdef GS_REPORT_EXPORT
+// --pdf and --png through the export module, which brings Qt; loaded only for them.
+bool RunExport(const ExportRequest& request, StatisticsStore& store, std::string& error) {
+    void* module = dlopen(kExportModule, RTLD_NOW | RTLD_LOCAL);
+    const auto entry =
+        module ? reinterpret_cast<ExportEntry>(dlsym(module, kExportEntry)) : nullptr;
+    if (!entry) {
+        const char* why = dlerror();
+        error = std::string("PDF und PNG sind nicht verf\xC3\xBCgbar: ") + (why ? why : "");
+        return false;
+    }
+    // The module stays loaded: Qt's libraries are not made to be unloaded.
+    return entry(request, store, error);
+}
+
 // "1200x650": both sides 1..20000 pixels.
 bool ParseSize(const char* text, int& width, int& height) {
     char x = 0;
@@ -68,10 +84,12 @@ int main(int argc, char** argv) {
     bool json = false;
     std::string path;
 #ifdef GS_REPORT_EXPORT
-    std::string pdf;
-    std::string png;
-    int width = kPngWidth;
-    int height = kPngHeight;
+    ExportRequest request;
+    request.program = argv[0];
+    std::string& pdf = request.pdf;
+    std::string& png = request.png;
+    int& width = request.width;
+    int& height = request.height;
 #endif
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
@@ -118,12 +136,11 @@ int main(int argc, char** argv) {
 #ifdef GS_REPORT_EXPORT
         if (!pdf.empty() || !png.empty()) {
             exported = true;
-            WithQtApplication(argv[0], [&] {
-                if (!pdf.empty())
-                    ExportPdf(pdf, store);
-                if (!png.empty())
-                    ExportPngs(png, store, width, height);
-            });
+            std::string error;
+            if (!RunExport(request, store, error)) {
+                std::fprintf(stderr, "gruppenstatistik-report: %s\n", error.c_str());
+                return 1;
+            }
         }
 #endif
         if (json)

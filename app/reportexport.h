@@ -28,3 +28,19 @@ void ExportPngs(const std::string& folder, StatisticsStore& store, int width, in
 // Runs `work` with the application object Qt's drawing needs. Without a platform chosen by the
 // caller (QT_QPA_PLATFORM or -platform) the offscreen one is used, so that no display is needed.
 void WithQtApplication(const char* program, const std::function<void()>& work);
+
+// The report tool's --pdf and --png, as the export module runs them (reportmodule.cpp). The
+// tool loads the module by its file name and looks the entry up by its name.
+struct ExportRequest {
+    const char* program = nullptr; // argv[0]
+    std::string pdf;               // the report's path; empty: none
+    std::string png;               // the images' folder; empty: none
+    int width = kPngWidth;
+    int height = kPngHeight;
+};
+inline constexpr char kExportModule[] = "libgruppenstatistik-export.so";
+inline constexpr char kExportEntry[] = "GsExportReport";
+// Runs the request with its Qt application; false with the German reason in `error` when it
+// fails.
+using ExportEntry = bool (*)(const ExportRequest& request, StatisticsStore& store,
+                             std::string& error);
