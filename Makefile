@@ -20,9 +20,10 @@ PACKAGES = build-essential cmake pkg-config \
   $(HARDENING_PACKAGES)
 # Fuzzing, the Windows cross-check and bench/measure.sh: clang-14 with libFuzzer's runtime
 # (libclang-rt-14-dev, which clang only recommends), llvm-14 for llvm-symbolizer (readable
-# fuzzer reports), python3 for the seed corpus, MinGW-w64 for 32-bit Windows, hyperfine, time.
+# fuzzer reports), python3 for the seed corpus, MinGW-w64 for 32-bit Windows, hyperfine, time,
+# and gnuplot-nox, which the gnuplot script that measure.sh times the PDF report against needs.
 HARDENING_PACKAGES = clang-14 libclang-rt-14-dev llvm-14 python3 g++-mingw-w64-i686-win32 \
-  hyperfine time
+  hyperfine time gnuplot-nox
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
