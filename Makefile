@@ -14,7 +14,7 @@ FUZZ_SECONDS ?= 60
 
 # Debian packages the project builds and tests with.
 PACKAGES = build-essential cmake pkg-config \
-  qt6-base-dev qt6-svg-dev \
+  qt6-base-dev qt6-svg-dev libpng-dev \
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
   fonts-liberation poppler-utils xvfb xauth \
   $(HARDENING_PACKAGES)
