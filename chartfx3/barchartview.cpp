@@ -81,7 +81,7 @@ BarChartView::BarChartView(const ChartModel& chart, const QSizeF& size)
             x += item;
         }
         legend_ = QRectF(8, top, w - 16, legendRows_ * metrics.height());
-        top += legend_.height() + 6;
+        top += legend_.height() + 8;
     }
     // Both axis titles keep their places with or without a title or data on the other axis.
     const QFontMetricsF titleMetrics(AxisTitleFont());
