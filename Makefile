@@ -4,6 +4,8 @@
 #   make asan-test    every test again, built with AddressSanitizer and UBSan (build-asan/)
 #   make fuzz         fuzz the load path for FUZZ_SECONDS (default 60) with libFuzzer
 #   make cross-check  compile the plain C++ layers for Windows with MinGW-w64
+# Quiet: no "Entering/Leaving directory" lines from the nested makes of the build.
+MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SAMPLE ?= examples/buerohaus-14.csv
@@ -16,7 +18,7 @@ FUZZ_SECONDS ?= 60
 PACKAGES = build-essential cmake pkg-config \
   qt6-base-dev qt6-svg-dev libpng-dev \
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
-  fonts-liberation poppler-utils xvfb xauth \
+  fonts-liberation poppler-utils xvfb xauth qt6-translations-l10n \
   $(HARDENING_PACKAGES)
 # Fuzzing, the Windows cross-check and bench/measure.sh: clang-14 with libFuzzer's runtime
 # (libclang-rt-14-dev, which clang only recommends), llvm-14 for llvm-symbolizer (readable

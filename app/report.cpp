@@ -3,6 +3,7 @@
 #include "coversheet.h"
 
 #include <cstdint>
+#include <optional>
 
 nlohmann::json ChartJson(ChartId id, const ChartModel& chart) {
     nlohmann::json series = nlohmann::json::array();
@@ -23,6 +24,75 @@ nlohmann::json ChartJson(ChartId id, const ChartModel& chart) {
             {"axisMax", static_cast<std::int64_t>(chart.axisMax)}};
 }
 
+namespace {
+
+nlohmann::json Number(Ratio r, double scale = 1) {
+    return r.defined() ? nlohmann::json(r.value() * scale) : nlohmann::json(nullptr);
+}
+
+nlohmann::json Hour(const HourFigure& h) {
+    if (h.hour < 0)
+        return nullptr;
+    return {{"hour", h.hour}, {"calls", h.calls}};
+}
+
+nlohmann::json Floor(const std::optional<FloorFigure>& f) {
+    if (!f)
+        return nullptr;
+    return {{"floor", f->floor}, {"name", f->name}, {"calls", f->calls}};
+}
+
+} // namespace
+
+nlohmann::json KeyFiguresJson(const KeyFigures& k) {
+    nlohmann::json worst = nlohmann::json::array();
+    for (const FloorFigure& f : k.worstFloors)
+        worst.push_back({{"floor", f.floor},
+                         {"name", f.name},
+                         {"calls", f.calls},
+                         {"averageWait", Number(f.waitSeconds)}});
+    nlohmann::json shafts = nlohmann::json::array();
+    for (const ShaftFigure& s : k.shafts)
+        shafts.push_back({{"name", s.name},
+                          {"calls", s.calls},
+                          {"share", Number(s.share, 100)},
+                          {"floorsPassed", s.floorsPassed},
+                          {"floorsPerCall", Number(s.floorsPerCall)},
+                          {"flagged", s.flagged}});
+    nlohmann::json busiestHour = Hour(k.busiestHour);
+    if (!busiestHour.is_null())
+        busiestHour["share"] = Number({k.busiestHour.calls, k.hourCalls}, 100);
+    const auto minutes = k.periodMinutes;
+    return {
+        {"start", k.start},
+        {"stop", k.stop},
+        {"periodDays", minutes ? nlohmann::json(*minutes / 1440.0) : nlohmann::json(nullptr)},
+        {"periodHours", minutes ? nlohmann::json(*minutes / 60.0) : nlohmann::json(nullptr)},
+        {"callsPerDay", Number(k.callsPerDay)},
+        {"calls", k.calls},
+        {"upCalls", k.upCalls},
+        {"downCalls", k.downCalls},
+        {"doorBCalls", k.doorBCalls},
+        {"averageWait", Number(k.waitAll)},
+        {"averageWaitUp", Number(k.waitUp)},
+        {"averageWaitDown", Number(k.waitDown)},
+        {"averageWaitDoorA", Number(k.waitDoorA)},
+        {"averageWaitDoorB", Number(k.waitDoorB)},
+        {"longestWaitFloors", worst},
+        {"shareAbove30s", Number(k.shareAbove30, 100)},
+        {"shareAbove40s", Number(k.shareAbove40, 100)},
+        {"verdict", k.verdict.empty() ? nlohmann::json(nullptr) : nlohmann::json(k.verdict)},
+        {"busiestHour", busiestHour},
+        {"busiestUpHour", Hour(k.busiestUpHour)},
+        {"busiestDownHour", Hour(k.busiestDownHour)},
+        {"hoursWithoutCalls", k.hoursWithoutCalls},
+        {"busiestFloor", Floor(k.busiestFloor)},
+        {"mainEntrance", Floor(k.mainEntrance)},
+        {"shafts", shafts},
+        {"flags", k.flags},
+    };
+}
+
 nlohmann::json ReportJson(const std::string& file, StatisticsStore& store) {
     nlohmann::json charts = nlohmann::json::array();
     for (const auto& [id, chart] : DrawAllCharts(store))
@@ -30,5 +100,6 @@ nlohmann::json ReportJson(const std::string& file, StatisticsStore& store) {
     return {{"file", file},
             {"floorCount", store.FloorCount},
             {"cover", BuildCoverSheet(store)},
+            {"keyFigures", KeyFiguresJson(ComputeKeyFigures(store))},
             {"charts", charts}};
 }

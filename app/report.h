@@ -3,6 +3,7 @@
 
 #include "chartmodel.h"
 #include "charts.h"
+#include "keyfigures.h"
 #include "store.h"
 
 #include <nlohmann/json.hpp>
@@ -13,5 +14,8 @@
 
 nlohmann::json ChartJson(ChartId id, const ChartModel& chart);
 
-// {"file", "floorCount", "cover", "charts"}.
+// The key figures as numbers (seconds, percent, counts); null where they cannot be computed.
+nlohmann::json KeyFiguresJson(const KeyFigures& k);
+
+// {"file", "floorCount", "cover", "keyFigures", "charts"}.
 nlohmann::json ReportJson(const std::string& file, StatisticsStore& store);

@@ -1,5 +1,6 @@
 // gruppenstatistik-report: loads a statistics file and prints its cover sheet and charts.
 #include "coversheet.h"
+#include "keyfigures.h"
 #include "reader.h"
 #include "report.h"
 #include "store.h"
@@ -20,14 +21,14 @@ namespace {
 const char kUsage[] =
     "Aufruf: gruppenstatistik-report [--json] [--pdf AUS.pdf] [--png ORDNER [--size BxH]] "
     "DATEI.csv\n"
-    "  --json         Deckblatt und alle elf Diagramme als JSON ausgeben\n"
+    "  --json         Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n"
     "  --pdf AUS.pdf  Bericht als PDF: Deckblatt, dann die elf Diagramme wie gedruckt\n"
     "  --png ORDNER   die elf Diagramme als PNG-Dateien <Diagramm>.png in ORDNER\n"
     "  --size BxH     Bildgr\xC3\xB6\xC3\x9F"
     "e der PNG-Dateien in Pixeln (Vorgabe 1200x650)\n";
 #else
 const char kUsage[] = "Aufruf: gruppenstatistik-report [--json] DATEI.csv\n"
-                      "  --json   Deckblatt und alle elf Diagramme als JSON ausgeben\n";
+                      "  --json   Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n";
 #endif
 
 int Usage(const char* problem) {
@@ -41,6 +42,7 @@ void PrintText(StatisticsStore& store) {
     for (const std::string& line : BuildCoverSheet(store))
         if (!line.empty())
             std::printf("%s\n", line.c_str());
+    std::printf("\nKennzahlen\n%s", KeyFigureText(KeyFigureRows(ComputeKeyFigures(store))).c_str());
     for (const auto& [id, chart] : DrawAllCharts(store)) {
         std::printf("\n%s (%s), Achse bis %.0f\n", chart.heading().c_str(), ChartStem(id),
                     chart.axisMax);

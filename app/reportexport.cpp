@@ -3,6 +3,7 @@
 #include "chartdrawing.h"
 #include "charts.h"
 #include "coversheet.h"
+#include "keyfigures.h"
 #include "reportpdf.h"
 
 #include <QCoreApplication>
@@ -103,6 +104,8 @@ void WritePng(const QString& name, const ChartModel& chart, int width, int heigh
 ReportContent BuildReportContent(StatisticsStore& store) {
     ReportContent content;
     content.coverParagraphs = BuildCoverSheet(store);
+    content.keyFigureTitle = KeyFigureTitle(store);
+    content.keyFigures = KeyFigureRows(ComputeKeyFigures(store));
     for (auto& [id, chart] : DrawAllCharts(store))
         content.charts.push_back(std::move(chart));
     return content;

@@ -12,13 +12,14 @@
 constexpr int kPngWidth = 1200;
 constexpr int kPngHeight = 650;
 
-// The report of a loaded file: the cover sheet's paragraphs and the eleven charts.
+// The report of a loaded file: the cover sheet's paragraphs, the key figures and the eleven
+// charts.
 ReportContent BuildReportContent(StatisticsStore& store);
 
 // The report as a vector PDF (WriteReportPdf): page 1 the cover sheet (portrait, 300 dpi units as
-// printed), then each chart in button order on a landscape page with the gaps of a print. The file
-// is written under a temporary name and replaces `path` only when complete. Throws
-// std::runtime_error (German) when it cannot be written.
+// printed), page 2 the key figures, then each chart in button order on a landscape page with the
+// gaps of a print. The file is written under a temporary name and replaces `path` only when
+// complete. Throws std::runtime_error (German) when it cannot be written.
 void ExportPdf(const std::string& path, StatisticsStore& store);
 
 // Eleven PNG files "<chart id>.png" (count_hour.png, ..., RufeZeitEt.png) in `folder`, which is

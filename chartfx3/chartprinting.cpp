@@ -21,19 +21,23 @@ std::unique_ptr<QPrinter> CurrentPrinter() {
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
+void BeginPrintJob(QPainter& painter, QPrinter& printer) {
+    if (painter.begin(&printer))
+        return;
+    const QString where = printer.outputFileName().isEmpty()
+                              ? QStringLiteral("Der Drucker \u201E%1\u201C ist nicht bereit.")
+                                    .arg(printer.printerName())
+                              : QStringLiteral("Die Druckdatei \u201E%1\u201C kann nicht "
+                                               "geschrieben werden.")
+                                    .arg(printer.outputFileName());
+    throw std::runtime_error(where.toStdString());
+}
+
 void PrintChartPage(const ChartModel& chart, QPrinter& printer) {
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QStringLiteral("Gruppenstatistik: ") + chartstyle::Text(chart.heading()));
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        const QString where = printer.outputFileName().isEmpty()
-                                  ? QStringLiteral("Der Drucker \u201E%1\u201C ist nicht bereit.")
-                                        .arg(printer.printerName())
-                                  : QStringLiteral("Die Druckdatei \u201E%1\u201C kann nicht "
-                                                   "geschrieben werden.")
-                                        .arg(printer.outputFileName());
-        throw std::runtime_error(where.toStdString());
-    }
+    BeginPrintJob(painter, printer);
     const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
     PaintChart(chart, painter, page, printer.resolution());
     painter.end();

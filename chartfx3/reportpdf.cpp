@@ -2,6 +2,7 @@
 
 #include "chartdrawing.h"
 #include "coverpage.h"
+#include "keyfigurepage.h"
 #include "memowrap.h"
 
 #include <QFileInfo>
@@ -53,6 +54,13 @@ void WriteReportPdf(const std::string& path, const ReportContent& content) {
         if (!painter.begin(&pdf))
             CannotWrite(target, QString());
         PaintCoverSheet(painter, LogoBitmap(), WrapLikeMemo(paragraphs));
+        // The key figures upright after the cover, half an inch inside the printable area.
+        if (!pdf.newPage())
+            CannotWrite(target, QString());
+        const double inset = kCoverResolution / 2.0;
+        PaintKeyFigurePage(
+            painter, QRectF(0, 0, pdf.width(), pdf.height()).adjusted(inset, inset, -inset, -inset),
+            kCoverResolution, Q(content.keyFigureTitle), content.keyFigures);
         for (const ChartModel& shown : content.charts) {
             ChartModel chart = shown;
             chart.topGap = kPrintGap;

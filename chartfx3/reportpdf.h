@@ -1,18 +1,22 @@
-// The report as one PDF: the cover sheet, then one landscape page per chart, vector output.
+// The report as one PDF: the cover sheet, the key figures, then one landscape page per chart,
+// vector output.
 #pragma once
 
 #include "chartmodel.h"
+#include "keyfigurerow.h"
 
 #include <string>
 #include <vector>
 
 struct ReportContent {
     std::vector<std::string> coverParagraphs; // UTF-8, the memo's paragraphs
-    std::vector<ChartModel> charts;           // in button order
+    std::string keyFigureTitle;               // UTF-8, heads the key-figure page
+    std::vector<KeyFigureRow> keyFigures;
+    std::vector<ChartModel> charts; // in button order
 };
 
-// Writes the report (cover page, then one landscape page per chart, vector) through
-// QSaveFile; throws std::runtime_error (German) when it cannot be written. The cover is laid
-// out as the main window prints it, lines broken where its memo breaks them; each chart has
+// Writes the report (cover page, key-figure page, then one landscape page per chart, vector)
+// through QSaveFile; throws std::runtime_error (German) when it cannot be written. The cover is
+// laid out as the main window prints it, lines broken where its memo breaks them; each chart has
 // the gaps of a print.
 void WriteReportPdf(const std::string& path, const ReportContent& content);

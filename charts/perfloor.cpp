@@ -49,7 +49,7 @@ void DrawAllCallsChart(StatisticsStore& s, TChartfx& chart) {
         s.DownTotal[f] = Calls(s, ADown, BDown, f);
         s.UpTotal[f] = Calls(s, AUp, BUp, f);
     }
-    DrawDownUp(s, chart, "Anzhal der Außenrufe auf den Etagen", "Anzahl der Außenrufe",
+    DrawDownUp(s, chart, "Anzahl der Außenrufe auf den Etagen", "Anzahl der Außenrufe",
                Floors(s.DownTotal, count), Floors(s.UpTotal, count));
 }
 

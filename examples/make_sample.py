@@ -4,7 +4,10 @@
 Morning up-peak from the ground floor, lunch traffic, evening down-peak; four shafts of
 which D serves less; Windows-1252 text with CR LF line ends, as the controllers write it.
 
-    python3 make_sample.py [--floors N] [--seed S] [OUT.csv]
+    python3 make_sample.py [--floors N] [--seed S] [--month-earlier] [OUT.csv]
+
+--month-earlier writes the same building a month before (04.10.-10.10.), when the group
+controller still sent the upper floors' calls to the lifts late: their waiting times are worse.
 """
 import argparse
 import random
@@ -33,15 +36,17 @@ def split(total, weights, rng):
     return parts
 
 
-def build(floors, seed):
+def build(floors, seed, earlier=False):
     rng = random.Random(seed)
+    start, stop = ("04.10.26 00:00", "10.10.26 23:59") if earlier else ("01.11.26 00:00",
+                                                                        "07.11.26 23:59")
     shafts = [1.0, 1.0, 0.9, 0.35]  # shaft D is a service lift and serves less
     lines = [
         "QVL Gruppenstatistik;Gruppe 1;",
-        "07.11.26 23:59;Stop;",
+        f"{stop};Stop;",
         "Anlage;Bürohaus Hafenstraße 12;",
         "Aufzüge;4;Schacht A-D;",
-        "Start;01.11.26 00:00;",
+        f"Start;{start};",
         f"Etagen;{floors};",
         "Türen;2;A,B;",
         "Etage;WZ Ab A;Ab A;A;B;C;D;WZ Ab B;Ab B;A;B;C;D;"
@@ -64,11 +69,13 @@ def build(floors, seed):
         b_share = 0.35 if f <= 2 else 0.0
         down_b = int(down * b_share)
         up_b = int(up * b_share)
+        # A month earlier the upper half waited up to 60 % longer, the top floor the most.
+        slower = 1 + 0.6 * max(0.0, (f - floors / 2) / (floors / 2)) if earlier else 1
         blocks = []
         for calls, busy in ((down - down_b, down > 300), (down_b, False),
                             (up - up_b, up > 300), (up_b, False)):
             mean_wait = rng.uniform(14, 28) if busy else rng.uniform(8, 18)  # seconds
-            wait_sum = int(calls * mean_wait * 100)  # hundredths of a second
+            wait_sum = int(calls * mean_wait * slower * 100)  # hundredths of a second
             blocks += [wait_sum, calls] + split(calls, shafts, rng)
         lines.append(f"{f};" + "".join(f"{v};" for v in blocks))
         lines.append(";" + "".join(f"{v};" for v in down_h + up_h))
@@ -83,9 +90,10 @@ def main():
     parser.add_argument("out", nargs="?", default="buerohaus-14.csv")
     parser.add_argument("--floors", type=int, default=14)
     parser.add_argument("--seed", type=int, default=1307)
+    parser.add_argument("--month-earlier", action="store_true")
     args = parser.parse_args()
     with open(args.out, "wb") as f:
-        f.write(build(args.floors, args.seed))
+        f.write(build(args.floors, args.seed, args.month_earlier))
 
 
 if __name__ == "__main__":

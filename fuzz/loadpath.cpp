@@ -3,6 +3,7 @@
 #include "charts.h"
 #include "coversheet.h"
 #include "errors.h"
+#include "keyfigures.h"
 #include "reader.h"
 #include "recordingchartfx.h"
 
@@ -128,12 +129,30 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
+bool EndsWithDigits(std::string_view& text) {
+    const std::size_t digits = text.find_last_not_of("0123456789") + 1;
+    if (digits == text.size() || text[digits] == '0')
+        return false; // none, or a leading zero: not a number from 1
+    text = text.substr(0, digits);
+    return true;
+}
+
+// ", Zeile <n>, Feld <m>" at the end, both numbers from 1.
+bool EndsWithPlace(std::string_view text) {
+    if (!EndsWithDigits(text) || !EndsWith(text, ", Feld "))
+        return false;
+    text.remove_suffix(7);
+    return EndsWithDigits(text) && EndsWith(text, ", Zeile ");
+}
+
 bool WholeMessage(const LoadPathResult& r) {
     const std::string_view text = r.error;
     switch (r.failure) {
     case LoadPathResult::Failure::Conversion:
+        // The sentence, then the place of the field in the file on a line of its own.
         return text.size() >= 2 && text.front() == '\'' &&
-               EndsWith(text, "' ist kein gültiger Integerwert");
+               text.find("' ist kein gültiger Integerwert.\nDatei ") != std::string_view::npos &&
+               EndsWithPlace(text);
     case LoadPathResult::Failure::Statistics:
         return text.rfind("Die Datei enthält ", 0) == 0 && EndsWith(text, ".");
     case LoadPathResult::Failure::Io:
@@ -168,6 +187,7 @@ LoadPathResult RunLoadPath(StatisticsStore& store, const std::string& path) {
         result.charts.push_back(control.shown());
     }
     result.cover = BuildCoverSheet(store);
+    result.keyFigures = KeyFigureRows(ComputeKeyFigures(store));
     return result;
 }
 
@@ -194,7 +214,7 @@ std::string CheckLoadPath(const StatisticsStore& before, const StatisticsStore& 
             return "message is not whole: " + result.error;
         if (!SameFigures(before, after))
             return "a failed load changed the figures: " + result.error;
-        if (!result.charts.empty() || !result.cover.empty())
+        if (!result.charts.empty() || !result.cover.empty() || !result.keyFigures.empty())
             return "charts or cover after a failed load";
         return {};
     }
@@ -209,6 +229,12 @@ std::string CheckLoadPath(const StatisticsStore& before, const StatisticsStore& 
         return "cover: " + result.cover[8];
     if (std::string broken = CheckCharts(after, result.charts); !broken.empty())
         return broken;
+    for (const KeyFigureRow& row : result.keyFigures) {
+        if (!IsValidUtf8(row.label) || !IsValidUtf8(row.value))
+            return "key figure is not UTF-8: " + row.label + " " + row.value;
+        if (row.label == "Summe" && "Summe der Außenrufe:   " + row.value != result.cover[14])
+            return "key figures: calls " + row.value + ", cover: " + result.cover[14];
+    }
     return CheckWideSums(after, result.charts, result.cover);
 }
 

@@ -1,9 +1,10 @@
 // The load path of a statistics file without windows: the load into the store, the eleven
-// charts into a recording control and the cover sheet, with the rules that must hold after it.
-// Shared by the fuzz target and the hostile-file tests.
+// charts into a recording control, the cover sheet and the key figures, with the rules that must
+// hold after it. Shared by the fuzz target and the hostile-file tests.
 #pragma once
 
 #include "chartmodel.h"
+#include "keyfigurerow.h"
 #include "store.h"
 
 #include <string>
@@ -16,12 +17,13 @@ struct LoadPathResult {
     // The message the load ended with, as the error box gets it (what()); empty when the
     // file loaded.
     std::string error;
-    std::vector<ChartModel> charts; // in button order; only after a successful load
-    std::vector<std::string> cover; // the memo lines; only after a successful load
+    std::vector<ChartModel> charts;       // in button order; only after a successful load
+    std::vector<std::string> cover;       // the memo lines; only after a successful load
+    std::vector<KeyFigureRow> keyFigures; // only after a successful load
 };
 
-// Loads `path` into `store`, then draws every chart and builds the cover sheet. Exceptions
-// other than the three the data layer reports to the user are faults and propagate.
+// Loads `path` into `store`, then draws every chart, builds the cover sheet and the key figures.
+// Exceptions other than the three the data layer reports to the user are faults and propagate.
 LoadPathResult RunLoadPath(StatisticsStore& store, const std::string& path);
 
 // True when both stores hold the same file: kept lines, figures, derived tables, count and

@@ -74,3 +74,16 @@ int IoError::CodeFromErrno(int err) {
 
 ConversionError::ConversionError(std::string_view field)
     : std::runtime_error(ConversionText(field)) {}
+
+ConversionError::ConversionError(const std::string& text, bool located)
+    : std::runtime_error(text), located_(located) {}
+
+ConversionError ConversionError::Located(const std::string& fileName, long line, long field) const {
+    if (located_)
+        return *this;
+    std::string name = fileName;
+    std::replace(name.begin(), name.end(), '\0', '?');
+    return ConversionError(std::string(what()) + ".\nDatei " + name + ", Zeile " +
+                               std::to_string(line) + ", Feld " + std::to_string(field),
+                           true);
+}

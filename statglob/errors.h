@@ -22,11 +22,21 @@ private:
     int code_;
 };
 
-// A field of the statistics file that is not an integer.
+// A field of the statistics file that is not an integer. Once the reader knows where the
+// field stands, what() has two lines: the sentence with its closing ".", then the place,
+// "Datei buerohaus.csv, Zeile 12, Feld 5", so an engineer can find the value.
 class ConversionError : public std::runtime_error {
 public:
     // field: the raw Windows-1252 bytes of the field.
     explicit ConversionError(std::string_view field);
+
+    // The same error with its place: file name without folder, line and field from 1.
+    ConversionError Located(const std::string& fileName, long line, long field) const;
+    bool located() const { return located_; }
+
+private:
+    ConversionError(const std::string& text, bool located);
+    bool located_ = false;
 };
 
 // A statistics file the store cannot take (too many floors, no floor data).

@@ -8,6 +8,11 @@
 #include <filesystem>
 #include <system_error>
 
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -23,10 +28,12 @@ std::string DefaultLastDirPath() {
     std::string base;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
         base = xdg;
-    else if (const char* home = std::getenv("HOME"); home && *home)
+    else if (const char* home = std::getenv("HOME"); home && *home == '/')
         base = std::string(home) + "/.config";
+    else if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir == '/')
+        base = std::string(user->pw_dir) + "/.config";
     else
-        base = ".";
+        return {}; // no home at all: never a folder relative to where the program started
     return base + "/gruppenstatistik/default.sta";
 #endif
 }
@@ -34,7 +41,8 @@ std::string DefaultLastDirPath() {
 std::string ReadLastDir(const std::string& path) {
     TextFile file(path);
     file.Reset();
-    std::string line = file.ReadLine();
+    // A few bytes past the limit, so that the cut below sees where a character ends.
+    std::string line = file.ReadLine(kMaxLastDir + 4);
     file.Close();
     // Editors on Linux end lines with LF alone; it ends the folder name too.
     if (const auto lf = line.find('\n'); lf != std::string::npos)

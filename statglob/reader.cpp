@@ -4,6 +4,8 @@
 #include "errors.h"
 #include "textfile.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace {
@@ -15,6 +17,20 @@ constexpr std::string_view kSeparators = "/";
 #endif
 
 constexpr int kHeaderLines = 8;
+// Bytes kept of one line: far more than any line the parser reads needs, so a huge file costs
+// no more memory than a normal one.
+constexpr std::size_t kKeptLineLimit = 64 * 1024;
+
+// Line number in the file of the floor line of pair i (from 1); its hour line follows it.
+int LineOfFloorLine(int i) {
+    return kHeaderLines + 2 * i - 1;
+}
+
+// The file name without its folder.
+std::string NameOf(std::string_view path) {
+    const std::size_t sep = path.find_last_of(kSeparators);
+    return std::string(sep == std::string_view::npos ? path : path.substr(sep + 1));
+}
 
 // The file lists the groups as A down, B down, A up, B up.
 constexpr CallGroup kFileOrder[kCallGroups] = {ADown, BDown, AUp, BUp};
@@ -47,55 +63,75 @@ StatisticsStore ReadStatisticsFile(StatisticsStore& store, const std::string& pa
     file.Reset();
     for (int k = 1; k <= kHeaderLines; ++k)
         if (!file.Eof())
-            scratch.HeaderLines[k] = file.ReadLine();
+            scratch.HeaderLines[k] = file.ReadLine(kKeptLineLimit);
 
-    // Pairs beyond what the tables hold are only counted, so the message can name the floors.
+    // A pair more than the tables hold makes the file too big: refused there, unread.
     constexpr int kMaxPairs = kMaxFloors + 1;
-    long pairs = 0;
+    std::array<bool, kLineSlots> floorLineCut{};
+    std::array<bool, kLineSlots> hourLineCut{};
+    int pairs = 0;
     while (!file.Eof()) {
+        if (pairs == kMaxPairs)
+            throw StatisticsError("Die Datei enthält mehr als " + std::to_string(kMaxFloors) +
+                                  " Etagen; höchstens " + std::to_string(kMaxFloors) +
+                                  " werden unterstützt.");
         ++pairs;
-        if (pairs <= kMaxPairs) {
-            scratch.FloorLines[pairs] = file.ReadLine();
-            scratch.HourLines[pairs] = file.ReadLine();
-        } else {
-            file.SkipLine();
-            file.SkipLine();
-        }
+        scratch.FloorLines[pairs] = file.ReadLine(kKeptLineLimit, &floorLineCut[pairs]);
+        scratch.HourLines[pairs] = file.ReadLine(kKeptLineLimit, &hourLineCut[pairs]);
     }
     file.Close();
 
     if (pairs == 0)
         throw StatisticsError("Die Datei enthält keine Etagendaten.");
-    const long floors = pairs - 1;
-    if (floors > kMaxFloors)
-        throw StatisticsError("Die Datei enthält " + std::to_string(floors) +
-                              " Etagen; höchstens " + std::to_string(kMaxFloors) +
-                              " werden unterstützt.");
+    const int floors = pairs - 1;
+    // Only the lines the parser reads must be whole; the header and the last line are not
+    // parsed and may keep only their beginning.
+    for (int i = 1; i <= pairs; ++i) {
+        const bool floorCut = floorLineCut[i];
+        const bool hourCut = i <= floors && hourLineCut[i];
+        if (floorCut || hourCut)
+            throw StatisticsError("Die Datei enthält in Zeile " +
+                                  std::to_string(LineOfFloorLine(i) + (floorCut ? 0 : 1)) +
+                                  " mehr als " + std::to_string(kKeptLineLimit) + " Zeichen.");
+    }
     scratch.FloorCount = static_cast<std::uint8_t>(floors);
     return scratch;
 }
 
 void ParseStatistics(StatisticsStore& s) {
+    const std::string fileName = NameOf(s.FileName.view());
+    // Each value with its place in the file, so the message can point to it.
+    const auto next = [&fileName](std::size_t& p, const std::string& line, int lineNo) {
+        const std::size_t start = p;
+        try {
+            return ParseNextInt(p, line);
+        } catch (const ConversionError& e) {
+            const auto before =
+                std::count(line.begin(), line.begin() + std::min(start, line.size()), ';');
+            throw e.Located(fileName, lineNo, 1 + static_cast<long>(before));
+        }
+    };
     const int count = s.FloorCount;
     for (int i = 1; i <= count; ++i) {
         const std::string& floorLine = s.FloorLines[i];
+        const int floorLineNo = LineOfFloorLine(i);
         std::size_t p = SkipFirstField(floorLine);
         for (CallGroup g : kFileOrder) {
-            s.WaitSum[g][i] = ParseNextInt(p, floorLine);
+            s.WaitSum[g][i] = next(p, floorLine, floorLineNo);
             for (int row = 0; row <= kShafts; ++row)
-                s.CallStat[g][row][i] = ParseNextInt(p, floorLine);
+                s.CallStat[g][row][i] = next(p, floorLine, floorLineNo);
         }
         const std::string& hourLine = s.HourLines[i];
         p = 1; // character 1 is passed over, whatever it is
         for (int r = 1; r <= kHours; ++r)
-            s.HourDown[r][i] = ParseNextInt(p, hourLine);
+            s.HourDown[r][i] = next(p, hourLine, floorLineNo + 1);
         for (int r = 1; r <= kHours; ++r)
-            s.HourUp[r][i] = ParseNextInt(p, hourLine);
+            s.HourUp[r][i] = next(p, hourLine, floorLineNo + 1);
     }
     const std::string& travelLine = s.FloorLines[count + 1];
     std::size_t p = SkipFirstField(travelLine);
     for (int shaft = 0; shaft < kShafts; ++shaft)
-        s.TravelCount[shaft] = ParseNextInt(p, travelLine);
+        s.TravelCount[shaft] = next(p, travelLine, LineOfFloorLine(count + 1));
 }
 
 std::int32_t ParseNextInt(std::size_t& pos, std::string_view line) {

@@ -126,14 +126,18 @@ template <typename Sink> void TextFile::ScanLine(Sink&& sink) {
     }
 }
 
-std::string TextFile::ReadLine() {
+std::string TextFile::ReadLine(std::size_t limit, bool* cut) {
     std::string line;
-    ScanLine([&line](const char* b, const char* e) { line.append(b, e); });
+    bool longer = false;
+    ScanLine([&](const char* b, const char* e) {
+        const auto n = static_cast<std::size_t>(e - b);
+        const std::size_t room = limit - line.size();
+        longer = longer || n > room;
+        line.append(b, std::min(n, room));
+    });
+    if (cut)
+        *cut = longer;
     return line;
-}
-
-void TextFile::SkipLine() {
-    ScanLine([](const char*, const char*) {});
 }
 
 void TextFile::Write(std::string_view text) {

@@ -18,10 +18,10 @@ public:
     void Reset();   // open for reading
     void Rewrite(); // create for writing, replacing an existing file
     bool Eof();
-    // Reads up to the next line end; at the end of the file the line is empty.
-    std::string ReadLine();
-    // Reads a line and throws it away (no allocation for its text).
-    void SkipLine();
+    // Reads up to the next line end; at the end of the file the line is empty. Of a line
+    // longer than `limit` only its first `limit` bytes are kept (the rest is read past), and
+    // `cut`, when given, says so.
+    std::string ReadLine(std::size_t limit = std::string::npos, bool* cut = nullptr);
     void Write(std::string_view text);
     void Close();
 

@@ -15,6 +15,8 @@ void InitMainWindowResources() {
 
 void PrintCoverSheet(QPrinter& printer, const QImage& logo, const QStringList& lines) {
     printer.setResolution(kCoverResolution);
+    printer.setDocName(
+        QStringLiteral("Gruppenstatistik: Deckblatt")); // the job's name in the queue
     QPainter painter;
     if (!painter.begin(&printer))
         throw std::runtime_error("Der Druckauftrag konnte nicht begonnen werden");

@@ -1,5 +1,7 @@
 #include "errorbox.h"
 
+#include "errors.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -32,12 +34,20 @@ void ShowErrorBox(const QString& message, QWidget* parent) {
     (presenter ? presenter : ShowMessageBox)(ErrorBoxText(message), parent);
 }
 
+void ShowErrorBox(const std::exception& e, QWidget* parent) {
+    const auto* conversion = dynamic_cast<const ConversionError*>(&e);
+    if (!conversion || !conversion->located())
+        return ShowErrorBox(ExceptionMessage(e), parent);
+    const ErrorPresenter& presenter = Presenter();
+    (presenter ? presenter : ShowMessageBox)(ExceptionMessage(e), parent);
+}
+
 bool RunHandler(const std::function<void()>& handler, QWidget* parent) {
     try {
         handler();
         return true;
     } catch (const std::exception& e) {
-        ShowErrorBox(ExceptionMessage(e), parent);
+        ShowErrorBox(e, parent);
     } catch (...) {
         ShowErrorBox(QStringLiteral("Unbekannter Fehler"), parent);
     }

@@ -20,6 +20,9 @@ QString ExceptionMessage(const std::exception& e);
 
 // Shows the box modally: error icon, OK button, the application's title as caption.
 void ShowErrorBox(const QString& message, QWidget* parent = nullptr);
+// The same for an exception. A bad field's message already has its "." after the sentence and
+// the field's place on a second line, which takes none.
+void ShowErrorBox(const std::exception& e, QWidget* parent = nullptr);
 
 // Runs a handler; an exception that escapes it goes into the error box and the caller goes on.
 // Returns false when the handler ended with an exception.

@@ -15,7 +15,7 @@ bool GsApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        ShowErrorBox(ExceptionMessage(e), window.data());
+        ShowErrorBox(e, window.data());
     } catch (...) {
         ShowErrorBox(QStringLiteral("Unbekannter Fehler"), window.data());
     }

@@ -106,16 +106,27 @@ void TStatDlg::ShowChart() {
         }
         show();
     }
+    // A minimised window is brought back, not only raised behind its icon.
+    if (isMinimized())
+        showNormal();
     raise();
     activateWindow();
 }
 
 void TStatDlg::PrintBtnClick() {
-    StatChart->SetBottomGap(kPrintGap);
-    StatChart->SetTopGap(kPrintGap);
-    StatChart->PrintChart();
-    StatChart->SetBottomGap(kScreenGap);
-    StatChart->SetTopGap(kScreenGap);
+    const auto gaps = [this](std::int16_t gap) {
+        StatChart->SetBottomGap(gap);
+        StatChart->SetTopGap(gap);
+    };
+    gaps(kPrintGap);
+    // A failed print must not leave the paper's margins on the screen for every later chart.
+    try {
+        StatChart->PrintChart();
+    } catch (...) {
+        gaps(kScreenGap);
+        throw;
+    }
+    gaps(kScreenGap);
 }
 
 void TStatDlg::OKBtnClick() {

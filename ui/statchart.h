@@ -26,11 +26,11 @@ public:
     QPushButton* const OKBtn;
 
     // Shows the window without waiting; centred on the screen the first time, brought to the
-    // front when it is already visible.
+    // front (and back from its icon) when it is already visible.
     void ShowChart();
 
-    // Prints the chart shown with gaps of 200, then sets them back to 40. When printing throws,
-    // the exception leaves the handler and the gaps stay at 200 until the next print.
+    // Prints the chart shown with gaps of 200, then sets them back to 40, also when printing
+    // throws (the exception then leaves the handler for the error box).
     void PrintBtnClick();
     // Hides the window; the chart stays in StatChart until the next one replaces it.
     void OKBtnClick();

@@ -3,6 +3,7 @@
 #include "cp1252.h"
 #include "errorbox.h"
 
+#include <QFontMetrics>
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,22 +24,30 @@ QFont ArialFont() {
     return font;
 }
 
-// Left of edit box and label, and the row within the column, for floor i (from 1).
-struct Place {
-    int editLeft;
-    int labelLeft;
-    int row;
-};
-Place PlaceOf(int i) {
-    if (i <= 15)
-        return {100, 30, i};
-    if (i <= 30)
-        return {250, 180, i - 15};
-    return {350, 280, i - 30};
-}
-
-constexpr int kEditWidth = 35;
 constexpr int kRowPitch = 20;
+constexpr int kRowsPerColumn = 15;
+constexpr int kFirstLabelLeft = 30;
+constexpr int kLabelGap = 4;   // between a label and its box
+constexpr int kColumnGap = 16; // between a box and the next column's label
+constexpr int kNameLength = 10;
+
+// Columns of 15 floors, each a label and its box, wide enough for the font in use: the longest
+// label ("Etage39") and a designation of ten characters.
+struct Columns {
+    int labelWidth;
+    int editWidth;
+    int pitch;
+};
+Columns ColumnsFor(const QLineEdit& edit) {
+    const QFontMetrics metrics(edit.font());
+    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("Etage39"));
+    // Ten capitals, plus the box's frame and inner margins: what its size hint adds to the
+    // room for 17 "x" it asks for.
+    const int frame = edit.sizeHint().width() - metrics.horizontalAdvance(QLatin1Char('x')) * 17;
+    const int editWidth =
+        metrics.horizontalAdvance(QString(kNameLength, QLatin1Char('N'))) + std::max(frame, 8);
+    return {labelWidth, editWidth, labelWidth + kLabelGap + editWidth + kColumnGap};
+}
 
 } // namespace
 
@@ -96,15 +105,19 @@ void TEtageDlg::FormShow() {
     const int count = std::min<int>(store_.FloorCount, kMaxEdits);
     QWidget* previous = CancelBtn;
     for (int i = 1; i <= count; ++i) {
-        const Place place = PlaceOf(i);
-        const int top = kRowPitch * place.row + 30;
+        const int column = (i - 1) / kRowsPerColumn;
+        const int top = kRowPitch * (i - kRowsPerColumn * column) + 30;
 
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("EtEdit%1").arg(i));
         edit->setFont(ArialFont());
+        edit->setMaxLength(kNameLength); // a designation holds ten characters
+        const Columns columns = ColumnsFor(*edit);
+        const int labelLeft = kFirstLabelLeft + columns.pitch * column;
         // The box's own height fits the font; it may not reach into the next row.
         const int height = std::min(edit->sizeHint().height(), kRowPitch);
-        edit->setGeometry(place.editLeft, top, kEditWidth, height);
+        edit->setGeometry(labelLeft + columns.labelWidth + kLabelGap, top, columns.editWidth,
+                          height);
         edit->setText(QString::fromStdString(Cp1252ToUtf8(store_.FloorNames[i - 1].view())));
         edit->setCursorPosition(0);
 
@@ -113,8 +126,7 @@ void TEtageDlg::FormShow() {
         label->setFont(ArialFont());
         label->setText(QStringLiteral("Etage%1").arg(i - 1));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->move(place.labelLeft, top);
-        label->resize(std::max(30, label->sizeHint().width()), height);
+        label->setGeometry(labelLeft, top, columns.labelWidth, height);
 
         edit->show();
         label->show();

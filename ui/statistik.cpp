@@ -6,6 +6,8 @@
 #include "cp1252.h"
 #include "errorbox.h"
 #include "errors.h"
+#include "kennzahlen.h"
+#include "keyfigures.h"
 #include "lastdir.h"
 #include "mainpictures.h"
 #include "qtchartfx.h"
@@ -157,6 +159,13 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     VerteilBtn = ChartButton(ChartId::Verteil);
     TravelBtn = ChartButton(ChartId::Travel);
     RufeZeitEtBtn = ChartButton(ChartId::RufeZeitEt);
+    // Below the chart buttons, styled like them; it draws no chart, so it has no check mark.
+    KennzahlenBtn = FlatButton(this, QStringLiteral("KennzahlenBtn"), QRect(24, 344, 145, 25));
+    KennzahlenBtn->setText(QStringLiteral("Kennzahlen"));
+    KennzahlenBtn->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    KennzahlenBtn->setFont(chartFont);
+    KennzahlenBtn->setPalette(count_hourBtn->palette());
+    KennzahlenBtn->setEnabled(false);
     count_hourHaken = CheckMark(ChartId::count_hour);
     count_hour_abHaken = CheckMark(ChartId::count_hour_ab);
     w_timeHaken = CheckMark(ChartId::w_time);
@@ -189,6 +198,8 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     OpenDlg->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDlg->setNameFilter(QStringLiteral("Statistik-Files (*.csv)"));
     OpenDlg->setDefaultSuffix(QStringLiteral("csv"));
+    // Qt's own dialog: the same German texts on every desktop.
+    OpenDlg->setOption(QFileDialog::DontUseNativeDialog);
     OpenDlg->setDirectory(DefaultFolder());
 
     fileChooser_ = [](QFileDialog& dialog) -> QString {
@@ -218,6 +229,7 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     connectHandler(VerteilBtn, &Thaupt::VerteilBtnClick);
     connectHandler(TravelBtn, &Thaupt::TravelBtnClick);
     connectHandler(RufeZeitEtBtn, &Thaupt::RufeZeitEtBtnClick);
+    connectHandler(KennzahlenBtn, &Thaupt::KennzahlenBtnClick);
 
     // An error here is reported at once; the window is still built and shown.
     RunHandler([this] { FormCreate(); });
@@ -254,7 +266,6 @@ void Thaupt::FormCreate() {
         throw;
     }
     store_.LastDir = Utf8CutBytes(lastDir, decltype(store_.LastDir)::Capacity);
-    OpenDlg->setDirectory(FromUtf8(store_.LastDir.str()));
     ShowLastDir();
 }
 
@@ -275,6 +286,7 @@ void Thaupt::ExitBtnClick() {
 }
 
 void Thaupt::OpenBtnClick() {
+    OpenDlg->selectFile(QStringLiteral("*.csv"));
     const QString path = fileChooser_ ? fileChooser_(*OpenDlg) : QString();
     if (path.isEmpty() || path == QLatin1String("*.csv"))
         return;
@@ -298,6 +310,7 @@ void Thaupt::OpenStatisticsFile(const QString& path) {
     for (const std::string& line : BuildCoverSheet(store_))
         lines << FromUtf8(line);
     DatenMemo->setPlainText(lines.join(QLatin1Char('\n')));
+    ShowKeyFigures(false); // an open key-figures window shows the new file
 
     if (EtageDlg) {
         // A dialog still open was built for the file before: close it, dropping its edits, so
@@ -311,7 +324,16 @@ void Thaupt::OpenStatisticsFile(const QString& path) {
 }
 
 void Thaupt::ShowLastDir() {
-    Label1->setText(FromUtf8(store_.LastDir.str()));
+    // The open dialog starts in the folder of the file loaded last, however it was loaded.
+    const QString folder = FromUtf8(store_.LastDir.str());
+    if (!folder.isEmpty())
+        OpenDlg->setDirectory(folder);
+    // The label ends before the version: a long folder is shortened in its middle, and its
+    // hint shows it whole.
+    const int room = VersionsLabel->x() - Label1->x() - 8;
+    const QString shown = Label1->fontMetrics().elidedText(folder, Qt::ElideMiddle, room);
+    Label1->setText(shown);
+    Label1->setToolTip(shown == folder ? QString() : folder);
     Label1->adjustSize();
 }
 
@@ -321,6 +343,7 @@ void Thaupt::SetButtonsAfterRead() {
         ChartButton(id)->setEnabled(id != ChartId::w_time);
         CheckMark(id)->setEnabled(false);
     }
+    KennzahlenBtn->setEnabled(true);
 }
 
 QStringList Thaupt::CoverLines() const {
@@ -396,4 +419,22 @@ void Thaupt::TravelBtnClick() {
 }
 void Thaupt::RufeZeitEtBtnClick() {
     DrawChartOf(ChartId::RufeZeitEt);
+}
+
+void Thaupt::KennzahlenBtnClick() {
+    ShowKeyFigures(true);
+}
+
+void Thaupt::ShowKeyFigures(bool evenIfHidden) {
+    if (!kennzahlen_) {
+        if (!evenIfHidden)
+            return;
+        kennzahlen_ = new TKennzahlenDlg(this);
+    }
+    const QString title = FromUtf8(KeyFigureTitle(store_));
+    const auto rows = KeyFigureRows(ComputeKeyFigures(store_));
+    if (evenIfHidden || kennzahlen_->isVisible())
+        kennzahlen_->ShowFigures(title, rows);
+    else
+        kennzahlen_->SetFigures(title, rows);
 }

@@ -20,6 +20,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPrinter;
 class QToolButton;
+class TKennzahlenDlg;
 
 class Thaupt : public QWidget {
     Q_OBJECT
@@ -56,6 +57,7 @@ public:
     QToolButton* VerteilBtn;
     QToolButton* TravelBtn;
     QToolButton* RufeZeitEtBtn;
+    QToolButton* KennzahlenBtn; // opens the key figures; no check mark
     QToolButton* count_hourHaken;
     QToolButton* count_hour_abHaken;
     QToolButton* w_timeHaken;
@@ -91,10 +93,15 @@ public:
     void VerteilBtnClick();
     void TravelBtnClick();
     void RufeZeitEtBtnClick();
+    // Computes the key figures of the loaded file and shows them in their window.
+    void KennzahlenBtnClick();
 
     // The open-file flow after the dialog: read, set the buttons, parse, cover sheet, floor
     // names dialog. Also what a file named on the command line goes through.
     void OpenStatisticsFile(const QString& path);
+
+    // The key-figures window, built on the first press of KennzahlenBtn; null before.
+    TKennzahlenDlg* KennzahlenDlg() const { return kennzahlen_; }
 
     // The memo's lines as it displays them, a wrapped line counting as several.
     QStringList CoverLines() const;
@@ -121,6 +128,7 @@ private:
     void DrawChartOf(ChartId id);
     void SetButtonsAfterRead();
     void ShowLastDir();
+    void ShowKeyFigures(bool evenIfHidden);
 
     StatisticsStore& store_;
     QImage logo_;
@@ -129,6 +137,7 @@ private:
     ChartWindow chartWindow_;
     FileChooser fileChooser_;
     PrinterSource printerSource_;
+    TKennzahlenDlg* kennzahlen_ = nullptr;
 };
 
 // The one main window of the run.

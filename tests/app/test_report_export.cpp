@@ -20,18 +20,19 @@ const std::string kSample = GS_EXAMPLES "/buerohaus-14.csv";
 
 } // namespace
 
-TEST(ReportExport, PdfIsCoverThenElevenLandscapeChartPages) {
+TEST(ReportExport, PdfIsCoverKeyFiguresThenElevenLandscapeChartPages) {
     TempDir dir;
     const std::string pdf = dir.write("bericht.pdf", "alt"); // replaced
     const auto [status, out] = RunTool("--pdf " + pdf + " " GS_EXAMPLES "/hochhaus-40.csv");
     ASSERT_EQ(status, 0) << out;
     const auto pages = PdfPages(pdf);
-    ASSERT_EQ(pages.size(), 12u);
+    ASSERT_EQ(pages.size(), 13u);
     for (std::size_t i = 0; i < pages.size(); ++i)
-        EXPECT_EQ(pages[i].first > pages[i].second, i > 0) << "only the cover upright, page " << i;
-    // The cover sheet, then the charts in button order.
+        EXPECT_EQ(pages[i].first > pages[i].second, i > 1) << "cover and key figures upright " << i;
+    // The cover sheet, the key figures, then the charts in button order.
     EXPECT_NE(PdfText(pdf, 1).find("Anzahl Stockwerke: 40"), std::string::npos);
-    EXPECT_NE(PdfText(pdf, 12).find("Rufe über der Uhrzeit und den Etagen"), std::string::npos);
+    EXPECT_NE(PdfText(pdf, 2).find("Bewertung der mittleren Wartezeit"), std::string::npos);
+    EXPECT_NE(PdfText(pdf, 13).find("Rufe über der Uhrzeit und den Etagen"), std::string::npos);
 }
 
 TEST(ReportExport, PngWritesElevenImagesNamedByChart) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <sys/wait.h>
@@ -56,7 +57,7 @@ TEST(ReportTool, WorkedExampleAsJson) {
     EXPECT_EQ(charts["count"]["series"][0]["values"], nlohmann::json({10, 5}));
     EXPECT_EQ(charts["count"]["series"][1]["values"], nlohmann::json({11, 12}));
     EXPECT_EQ(charts["count"]["categories"], nlohmann::json({"KG", "EG"}));
-    EXPECT_EQ(charts["count"]["title"], "Anzhal der Außenrufe auf den Etagen");
+    EXPECT_EQ(charts["count"]["title"], "Anzahl der Außenrufe auf den Etagen");
     EXPECT_EQ(charts["count_hour"]["series"][0]["values"][7], 15);
     EXPECT_EQ(charts["Travel"]["axisMax"], 1600);
     EXPECT_EQ(charts["Verteil"]["series"][0]["values"], nlohmann::json({21, 17, 0, 0}));
@@ -85,6 +86,30 @@ TEST(ReportTool, BundledSampleIsConsistent) {
     EXPECT_EQ(report["cover"][14], "Summe der Außenrufe:   " + std::to_string(perFloor));
     EXPECT_EQ(charts["RufeZeitEt"]["series"].size(), 14u);
     EXPECT_EQ(charts["RufeZeitEt"]["chart3D"], true);
+
+    // The key figures agree with the charts: the busiest hour is the tallest bar, the busiest
+    // floor the tallest stack of "Alle Außenrufe", and the shaft D flag the smallest slice.
+    const auto& k = report["keyFigures"];
+    EXPECT_EQ(k["calls"], perFloor);
+    const auto& hours = charts["count_hour"]["series"][0]["values"];
+    EXPECT_EQ(k["busiestHour"]["hour"],
+              std::max_element(hours.begin(), hours.end()) - hours.begin());
+    EXPECT_EQ(k["busiestHour"]["calls"], 722);
+    const auto& down = charts["count"]["series"][0]["values"];
+    const auto& up = charts["count"]["series"][1]["values"];
+    std::size_t tallest = 0;
+    for (std::size_t f = 0; f < down.size(); ++f)
+        if (down[f].get<long>() + up[f].get<long>() >
+            down[tallest].get<long>() + up[tallest].get<long>())
+            tallest = f;
+    EXPECT_EQ(k["busiestFloor"]["name"], charts["count"]["categories"][tallest]);
+    EXPECT_EQ(k["mainEntrance"]["name"], "EG");
+    EXPECT_NEAR(k["averageWait"].get<double>(), 13.798, 0.001);
+    EXPECT_EQ(k["verdict"], "sehr gut");
+    EXPECT_EQ(k["hoursWithoutCalls"], nlohmann::json({0, 1, 2, 3, 4, 5, 21, 22, 23}));
+    EXPECT_NEAR(k["periodHours"].get<double>(), 167.98, 0.01); // 01.11. 00:00 to 07.11. 23:59
+    EXPECT_EQ(k["flags"], nlohmann::json({"Schacht D bediente 10,6 % der Rufe – außer Betrieb "
+                                          "oder gesperrt?"}));
 }
 
 TEST(ReportTool, ErrorsAndUsage) {
@@ -101,6 +126,7 @@ TEST(ReportTool, ErrorsAndUsage) {
         {"", 2, "Aufruf:"},
         {"--frobnicate x.csv", 2, "unbekannte Option"},
         {"a.csv b.csv", 2, "nur eine Datei"},
+        {GS_EXAMPLES "/buerohaus-14.csv", 0, "Kennzahlen\nZeitraum\n  Start: 01.11.26 00:00"},
     };
     for (const auto& c : cases) {
         const ToolRun run = RunTool(c.args);

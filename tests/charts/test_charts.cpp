@@ -72,7 +72,7 @@ TEST(PerFloorCharts, TotalsCoverOnlyTheCurrentFloors) {
     EXPECT_EQ(Values(m, 1), (std::vector<double>{3, 5, 7, 9, 11}));
     EXPECT_EQ(m.axisMax, 100);
     EXPECT_EQ(s.DownTotal[6], 106); // beyond FloorCount: left as the earlier press wrote it
-    EXPECT_EQ(m.heading(), "Anzhal der Außenrufe auf den Etagen");
+    EXPECT_EQ(m.heading(), "Anzahl der Außenrufe auf den Etagen");
 }
 
 TEST(PerFloorCharts, EachDoorChartShowsItsGroup) {

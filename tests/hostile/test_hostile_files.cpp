@@ -18,13 +18,11 @@ namespace {
 const std::string kNoFloors = "Die Datei enthält keine Etagendaten.";
 const std::string kDenied = "Dateizugriff verweigert";
 
-std::string TooMany(int floors) {
-    return "Die Datei enthält " + std::to_string(floors) +
-           " Etagen; höchstens 40 werden unterstützt.";
-}
+const std::string kTooMany =
+    "Die Datei enthält mehr als 40 Etagen; höchstens 40 werden unterstützt.";
 
 std::string NotAnInteger(const std::string& shown) {
-    return "'" + shown + "' ist kein gültiger Integerwert";
+    return "'" + shown + "' ist kein gültiger Integerwert.";
 }
 
 // Every entry under `root` with its time of change and a hash of its contents.
@@ -73,11 +71,13 @@ TEST(HostileFiles, ExactOutcomeAndNothingWritten) {
         {"1 line", file(lines(1)), kNoFloors},
         {"5 lines", file(lines(5)), kNoFloors},
         {"8 lines", file(lines(8)), kNoFloors},
-        {"41 floors", file(UniformFile(41)), TooMany(41)},
-        {"60 floors", file(UniformFile(60)), TooMany(60)},
-        {"256 floors: an 8-bit counter would see none", file(UniformFile(256)), TooMany(256)},
+        {"41 floors", file(UniformFile(41)), kTooMany},
+        {"60 floors", file(UniformFile(60)), kTooMany},
+        {"256 floors: an 8-bit counter would see none", file(UniformFile(256)), kTooMany},
         {"10 MB in one line", file(tenMegabytes), kNoFloors},
         {"10 MB value", with(kFloor1Line, 2, tenMegabytes),
+         "Die Datei enthält in Zeile 9 mehr als 65536 Zeichen."},
+        {"64 KiB value", with(kFloor1Line, 2, std::string(65000, '7')),
          NotAnInteger(std::string(255, '7') + "…")},
         {"binary junk", file(junk), kNoFloors},
         {"NUL inside a value", with(kFloor1Line, 2, {'7', '\0', '1'}), NotAnInteger("7?1")},

@@ -9,8 +9,8 @@
 TEST(FuzzRegressions, EveryFileHasItsOutcome) {
     // A NUL byte in a value ended the message at the NUL: the error box showed "'".
     const std::map<std::string, std::string> expected = {
-        {"nul-in-travel-value.csv", "'?' ist kein gültiger Integerwert"},
-        {"nul-in-floor-value.csv", "'?71' ist kein gültiger Integerwert"},
+        {"nul-in-travel-value.csv", "'?' ist kein gültiger Integerwert."},
+        {"nul-in-floor-value.csv", "'?71' ist kein gültiger Integerwert."},
     };
     for (const auto& [name, message] : expected) {
         SCOPED_TRACE(name);

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 
 TEST(LastDirFile, RoundTripWritesExactlyTheFolder) {
@@ -37,6 +40,17 @@ TEST(LastDirFile, DefaultLocationFollowsXdg) {
     setenv("XDG_CONFIG_HOME", "", 1);
     setenv("HOME", "/home/anna", 1);
     EXPECT_EQ(DefaultLastDirPath(), "/home/anna/.config/gruppenstatistik/default.sta");
+    // Without either, or with a relative one, the home comes from the password database.
+    const passwd* user = getpwuid(getuid());
+    ASSERT_TRUE(user && user->pw_dir);
+    const std::string fromDatabase =
+        std::string(user->pw_dir) + "/.config/gruppenstatistik/default.sta";
+    for (const char* relative : {"", "home/anna"}) {
+        setenv("HOME", relative, 1);
+        EXPECT_EQ(DefaultLastDirPath(), fromDatabase);
+    }
+    unsetenv("HOME");
+    EXPECT_EQ(DefaultLastDirPath(), fromDatabase);
     setenv("HOME", home.c_str(), 1);
     unsetenv("XDG_CONFIG_HOME");
 }

@@ -1,9 +1,13 @@
 // Reading statistics files into the store.
 #include "errors.h"
+#include "lastdir.h"
 #include "reader.h"
 #include "testfiles.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -87,12 +91,19 @@ TEST(Reader, RefusalsKeepThePreviousFigures) {
         std::string message;
     } cases[] = {
         {"41 floors", UniformFile(41),
-         "Die Datei enthält 41 Etagen; höchstens 40 werden unterstützt."},
+         "Die Datei enthält mehr als 40 Etagen; höchstens 40 werden unterstützt."},
         {"header only", JoinLines(HeaderLines()), "Die Datei enthält keine Etagendaten."},
         {"bad field", std::string(example).replace(example.find("250;"), 3, "2x0"),
-         "'2x0' ist kein gültiger Integerwert"},
+         "'2x0' ist kein gültiger Integerwert.\nDatei stat.csv, Zeile 11, Feld 8"},
+        {"bad hour value",
+         std::string(example).replace(
+             example.find(";5;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;6"), 2, ";5x"),
+         "'5x' ist kein gültiger Integerwert.\nDatei stat.csv, Zeile 12, Feld 11"},
         {"extra line after the trailer", example + "noch eine\r\n",
-         "'' ist kein gültiger Integerwert"},
+         "'' ist kein gültiger Integerwert.\nDatei stat.csv, Zeile 13, Feld 6"},
+        {"hour line too long to keep",
+         std::string(example).insert(example.find("\r\n2;"), 70000, '0'),
+         "Die Datei enthält in Zeile 10 mehr als 65536 Zeichen."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -155,4 +166,39 @@ TEST(Reader, MissingFileAndFolderOfThePath) {
     EXPECT_THROW(LoadStatisticsFile(s, longPath), IoError);
     EXPECT_EQ(s.FileName.size(), 255u);
     EXPECT_EQ(s.LastDir.str(), longPath.substr(0, 255));
+}
+
+TEST(Reader, HugeFilesCostLittleMemory) {
+    // Sparse files of 1 GB (holes read as NUL bytes): past a valid 40-floor file's last line,
+    // and past its last line end, where they make a 42nd pair; and a last-directory file of
+    // 200 MB in one line. None is held in memory. Run alone, ru_maxrss is this test's own.
+    TempDir dir;
+    const std::string valid = UniformFile(40) + "Rest\r\n";
+    const std::string noLineEnd = valid.substr(0, valid.size() - 2);
+    const struct {
+        std::string bytes;
+        off_t size;
+        int floors; // -1: refused
+    } cases[] = {{noLineEnd, off_t{1} << 30, 40}, {valid, off_t{1} << 30, -1}};
+    for (const auto& c : cases) {
+        const std::string path = dir.write("big.csv", c.bytes);
+        ASSERT_EQ(truncate(path.c_str(), c.size), 0);
+        StatisticsStore s;
+        try {
+            LoadStatisticsFile(s, path);
+            EXPECT_EQ(s.FloorCount, c.floors);
+            EXPECT_LE(s.HourLines[41].size(), std::size_t{64 * 1024});
+        } catch (const StatisticsError& e) {
+            EXPECT_EQ(c.floors, -1) << e.what();
+        }
+    }
+    const std::string lastDir = dir.write("default.sta", "/daten");
+    ASSERT_EQ(truncate(lastDir.c_str(), 200 << 20), 0);
+    EXPECT_EQ(ReadLastDir(lastDir).size(), 255u);
+
+    rusage usage{};
+    ASSERT_EQ(getrusage(RUSAGE_SELF, &usage), 0);
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_LT(usage.ru_maxrss, 50 * 1024) << "kB at the peak";
+#endif
 }

@@ -1,11 +1,15 @@
 // The program's windows: the main window (controls, enabled states, the open-file flow, the
 // cover sheet and its print, the last folder), the chart window, the floor names dialog and the
 // error box.
+#include "appsetup.h"
 #include "coverprint.h"
 #include "cp1252.h"
 #include "errorbox.h"
 #include "gsapplication.h"
+#include "kennzahlen.h"
+#include "keyfigures.h"
 #include "pdftools.h"
+#include "program.h"
 #include "qtchartfx.h"
 #include "reader.h"
 #include "recordingchartfx.h"
@@ -14,9 +18,12 @@
 #include "statistik.h"
 #include "testfiles.h"
 
+#include <QClipboard>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -24,6 +31,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -46,7 +54,7 @@ const QStringList kAtStart = {"ExitBtn", "OpenBtn", "PrintBtn"};
 const QStringList kAfterLoad =
     kAtStart + QStringList{"count_hourBtn", "count_hour_abBtn", "countBtn",      "count_a_aufBtn",
                            "count_a_abBtn", "count_b_aufBtn",   "count_b_abBtn", "VerteilBtn",
-                           "TravelBtn",     "RufeZeitEtBtn"};
+                           "TravelBtn",     "RufeZeitEtBtn",    "KennzahlenBtn"};
 
 } // namespace
 
@@ -60,14 +68,16 @@ class TestStatistik : public QObject {
     RecordingChartfx chart; // the stubbed chart window's control
     QString nextFile;       // what the stubbed open dialog returns
     int dialogRuns = 0;
-    QStringList boxes; // the texts the error box showed, recorded instead of a modal box
+    QStringList nameBoxes; // the open dialog's file-name box, as each run found it
+    QStringList boxes;     // the texts the error box showed, recorded instead of a modal box
 
     // A window as the program builds it (reading the last folder), with the stubs wired in.
     void Create() {
         w = std::make_unique<Thaupt>(store);
         w->SetChartWindow([this]() -> TChartfx& { return chart; });
-        w->SetFileChooser([this](QFileDialog&) {
+        w->SetFileChooser([this](QFileDialog& dialog) {
             ++dialogRuns;
+            nameBoxes << dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
             return nextFile;
         });
     }
@@ -141,12 +151,20 @@ private slots:
 
     void aSession() {
         QCOMPARE(EnabledButtons(), Sorted(kAtStart));
-        Open(files->file("weg.csv")); // the buttons follow a successful read only
+        const std::string longFolder = files->file(std::string(150, 'o'));
+        Open(longFolder + "/weg.csv"); // the buttons follow a successful read only
         QCOMPARE(boxes, QStringList{"Datei nicht gefunden."});
         QCOMPARE(EnabledButtons(), Sorted(kAtStart));
+        // A long folder is shortened in its middle before the version label, whole in its hint.
+        QVERIFY(w->Label1->text().contains(QChar(0x2026)));
+        QVERIFY(w->Label1->geometry().right() < w->VersionsLabel->x());
+        QCOMPARE(w->Label1->toolTip(), Q(longFolder));
         const std::string path = Example();
         Open(path);
         QCOMPARE(EnabledButtons(), Sorted(kAfterLoad));
+        // The next open starts in the file's folder, its name box showing "*.csv".
+        QCOMPARE(w->OpenDlg->directory(), QDir(Q(files->path().string())));
+        QCOMPARE(nameBoxes, QStringList({"*.csv", "*.csv"}));
         QVERIFY(etage->isVisible());
         QCOMPARE(w->DatenMemo->toPlainText(),
                  "QVL Gruppenstatistik \n\nKunde: \n\nKommission: \n\nDatei: " + Q(path) +
@@ -155,7 +173,7 @@ private slots:
         etage->close();
         QTest::mouseClick(w->countBtn, Qt::LeftButton);
         QCOMPARE(EnabledButtons(), Sorted(kAfterLoad + QStringList{"w_timeBtn", "countHaken"}));
-        QCOMPARE(chart.shown().heading(), "Anzhal der Außenrufe auf den Etagen");
+        QCOMPARE(chart.shown().heading(), "Anzahl der Außenrufe auf den Etagen");
         // Each button draws its own chart: its check mark comes on, and only that.
         QStringList now = kAfterLoad + QStringList{"w_timeBtn", "countHaken"};
         for (const ChartId id : kAllCharts) {
@@ -184,7 +202,8 @@ private slots:
             other.write("bad.csv", bad.replace(bad.find(";410;"), 5, ";4x0;"));
         boxes.clear();
         Open(badPath);
-        QCOMPARE(boxes, QStringList{"'4x0' ist kein gültiger Integerwert."});
+        QCOMPARE(boxes, QStringList{"'4x0' ist kein gültiger Integerwert.\n"
+                                    "Datei bad.csv, Zeile 9, Feld 14"});
         QCOMPARE(w->DatenMemo->toPlainText(), memo);
         QVERIFY(store.CallStat == before.CallStat && store.TravelCount == before.TravelCount);
         QVERIFY(!etage->isVisible());
@@ -223,6 +242,8 @@ private slots:
         QTest::mouseClick(w->PrintBtn, Qt::LeftButton);
         QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('|')));
         QCOMPARE(PdfPages(pdf).size(), std::size_t{1});
+        QVERIFY(RunCommand("pdfinfo '" + pdf + "'").find("Gruppenstatistik: Deckblatt") !=
+                std::string::npos); // the job's name
         const QString text = Q(PdfText(pdf));
         for (const char* piece : {"QVL Gruppenstatistik", "Anzahl Stockwerke: 2",
                                   "Summe der Außenrufe:", "38", "Kunde: Bäcker & Söhne", "Ende"})
@@ -303,6 +324,34 @@ private slots:
         QCOMPARE(Q(chart.shown().categories.at(15)), QStringLiteral("Dach"));
     }
 
+    void germanDialogsAndMenus() {
+        // Qt's own texts, loaded before the first window whatever the system's language.
+        auto* accept = w->OpenDlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open);
+        std::unique_ptr<QMenu> memoMenu(w->DatenMemo->createStandardContextMenu());
+        QStringList menu;
+        for (const QAction* action : memoMenu->actions())
+            menu << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        QCOMPARE(accept->text().remove(QLatin1Char('&')), QStringLiteral("Öffnen"));
+        QVERIFY2(menu.contains(QStringLiteral("Alles auswählen")), qPrintable(menu.join('|')));
+        QCOMPARE(QLocale::system().monthName(12), QStringLiteral("Dezember")); // the file list
+    }
+
+    void startUpWithAFileArgument() {
+        // As "make run" or "Open with" starts it: the file is loaded once the loop runs, and
+        // the open dialog then starts in its folder.
+        w.reset();
+        const std::string path = files->write("start.csv", UniformFile(3));
+        {
+            Program program(store, {"gruppenstatistik", "-style=fusion", Q(path)});
+            QTRY_COMPARE(store.FloorCount, 3);
+            QVERIFY(haupt->isVisible() && !StatDlg->isVisible() && EtageDlg->isVisible());
+            QCOMPARE(haupt->OpenDlg->directory(), QDir(Q(files->path().string())));
+            QVERIFY(boxes.isEmpty());
+        }
+        QVERIFY(!haupt && !StatDlg && !EtageDlg);
+        EtageDlg = etage.get();
+    }
+
     // --- The chart window ------------------------------------------------------------------
     void chartWindow() {
         TStatDlg dlg;
@@ -326,9 +375,12 @@ private slots:
         DrawChart(ChartId::count, store, *dlg.StatChart);
         QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);
         QVERIFY(!dlg.isVisible());
-        QCOMPARE(dlg.StatChart->shown().heading(), "Anzhal der Außenrufe auf den Etagen");
+        QCOMPARE(dlg.StatChart->shown().heading(), "Anzahl der Außenrufe auf den Etagen");
         StatDlgChartWindow()();
         QVERIFY(dlg.isVisible());
+        dlg.showMinimized(); // a chart button brings it back from its icon
+        StatDlgChartWindow()();
+        QVERIFY(dlg.isVisible() && !dlg.isMinimized());
         StatDlg = nullptr;
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, StatDlgChartWindow()());
     }
@@ -341,31 +393,80 @@ private slots:
             const int top = dlg.StatChart->TopGap();
             return top == dlg.StatChart->BottomGap() ? top : -1;
         };
-        // A failed print leaves the paper gaps of 200 (so they were in force when it failed)...
+        // A failed print is reported and leaves the screen's gaps of 40, not the paper's 200;
+        // a print that succeeds gives one landscape page of vector output.
         QPrinter unwritable, good(QPrinter::HighResolution);
         unwritable.setOutputFileName(QStringLiteral("/nonexistent-folder/chart.pdf"));
         good.setOutputFileName(Q(files->file("chart.pdf")));
-        const std::pair<QPrinter*, const char*> failures[] = {
+        const std::pair<QPrinter*, const char*> prints[] = {
             {&unwritable, "Die Druckdatei „/nonexistent-folder/chart.pdf“ kann nicht geschrieben "
                           "werden."},
-            {nullptr, "Kein Drucker installiert."}}; // null: the system's printer
+            {nullptr, "Kein Drucker installiert."}, // null: the system's printer
+            {&good, ""}};
         dlg.ShowChart();
-        for (const auto& [printer, text] : failures) {
+        for (const auto& [printer, text] : prints) {
             if (!printer && !QPrinterInfo::availablePrinters().isEmpty())
-                QSKIP("this machine has a printer");
+                continue; // this machine has a printer
             boxes.clear();
             dlg.StatChart->setPrinter(printer);
             QTest::mouseClick(dlg.PrintBtn, Qt::LeftButton);
-            QCOMPARE(boxes, QStringList{QString::fromUtf8(text)});
-            QCOMPARE(gaps(), 200);
-            // ...until a print succeeds: one landscape page of vector output, then the gaps of 40.
-            dlg.StatChart->setPrinter(&good);
-            QTest::mouseClick(dlg.PrintBtn, Qt::LeftButton);
+            QCOMPARE(boxes.join(QString()), QString::fromUtf8(text));
             QCOMPARE(gaps(), 40);
-            const auto pages = PdfPages(files->file("chart.pdf"));
-            QVERIFY(pages.size() == 1 && pages[0].first > pages[0].second);
-            QVERIFY(PdfText(files->file("chart.pdf")).find("Etagen") != std::string::npos);
         }
+        const auto pages = PdfPages(files->file("chart.pdf"));
+        QVERIFY(pages.size() == 1 && pages[0].first > pages[0].second);
+        QVERIFY(PdfText(files->file("chart.pdf")).find("Etagen") != std::string::npos);
+    }
+
+    // --- The key-figures window ------------------------------------------------------------
+    void keyFiguresWindow() {
+        QCOMPARE(w->KennzahlenBtn->geometry(), QRect(24, 344, 145, 25));
+        Open(Example());
+        QTest::mouseClick(w->KennzahlenBtn, Qt::LeftButton);
+        TKennzahlenDlg* dlg = w->KennzahlenDlg();
+        QVERIFY(dlg && dlg->isVisible() && dlg->windowTitle() == QStringLiteral("Kennzahlen"));
+        // The table shows the rows: a spanning heading per section, then label and value.
+        const auto rows = KeyFigureRows(ComputeKeyFigures(store));
+        std::vector<KeyFigureRow> shown;
+        std::string section;
+        for (int r = 0; r < dlg->Tabelle->rowCount(); ++r) {
+            const std::string first = dlg->Tabelle->item(r, 0)->text().toStdString();
+            if (dlg->Tabelle->columnSpan(r, 0) == 2)
+                section = first;
+            else
+                shown.push_back({section, first, dlg->Tabelle->item(r, 1)->text().toStdString()});
+        }
+        QVERIFY(shown == rows);
+        const QString text = QString::fromStdString(KeyFigureText(rows));
+        QVERIFY(text.contains(QStringLiteral("  Summe: 38\n")));
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(dlg->CopyBtn, Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+        QGuiApplication::clipboard()->clear();
+        QApplication::setActiveWindow(dlg);
+        QTest::keySequence(dlg, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+        // One portrait page on paper; no printer is an error in the box.
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFileName(Q(files->file("kennzahlen.pdf")));
+        dlg->setPrinter(&pdf);
+        QTest::mouseClick(dlg->PrintBtn, Qt::LeftButton);
+        const auto pages = PdfPages(files->file("kennzahlen.pdf"));
+        QVERIFY(pages.size() == 1 && pages[0].first < pages[0].second);
+        QVERIFY(PdfText(files->file("kennzahlen.pdf")).find("Kennzahlen: stat.csv") !=
+                std::string::npos);
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            boxes.clear();
+            dlg->setPrinter(nullptr);
+            QTest::mouseClick(dlg->PrintBtn, Qt::LeftButton);
+            QCOMPARE(boxes, QStringList{"Kein Drucker installiert."});
+        }
+        // A new file while the window is open: it shows the new figures.
+        Open(GS_EXAMPLES "/buerohaus-14.csv");
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(dlg->Tabelle->item(6, 1)->text(), QStringLiteral("5002"));
+        QTest::mouseClick(dlg->OKBtn, Qt::LeftButton);
+        QVERIFY(!dlg->isVisible());
     }
 
     // --- The floor names dialog -----------------------------------------------------------
@@ -375,27 +476,51 @@ private slots:
         QCOMPARE(etage->OKBtn->geometry(), QRect(440, 344, 77, 27));
         QCOMPARE(etage->CancelBtn->geometry(), QRect(344, 344, 93, 27));
         QCOMPARE(etage->OKBtn->text() + etage->CancelBtn->text(), QStringLiteral("OKAbbrechen"));
-        for (int floors : {0, 3, 15, 16, 31, 40}) {
+        for (int floors = 0; floors <= 40; ++floors) {
             for (int k = 0; k < floors; ++k)
                 store.FloorNames[k] = "N" + std::to_string(k);
             const QStringList before = Names();
             store.FloorCount = static_cast<std::uint8_t>(floors);
             etage->show();
             QCOMPARE(Controls(), 2 * floors);
+            QList<QWidget*> placed = {etage->OKBtn, etage->CancelBtn};
             for (int i = 1; i <= floors; ++i) {
-                // Columns of 15 rows: edit boxes at 100, 250, 350, labels 70 to their left.
-                const int column = std::min((i - 1) / 15, 2);
-                const int editLeft = std::array{100, 250, 350}[column];
-                const int top = 20 * (i - 15 * column) + 30;
+                // Columns of 15 rows, each floor's label left of its box in the same row.
                 const QLineEdit* edit = Edit(i);
                 const auto* label = etage->findChild<QLabel*>(QStringLiteral("EtLabel%1").arg(i));
-                QVERIFY(edit && label);
-                QCOMPARE(edit->pos(), QPoint(editLeft, top));
-                QCOMPARE(edit->width(), 35);
+                QVERIFY(edit && label && edit->isVisible() && label->isVisible());
+                const int column = (i - 1) / 15;
+                QCOMPARE(edit->y(), 20 * (i - 15 * column) + 30);
+                QCOMPARE(label->y(), edit->y());
+                QCOMPARE(edit->x(), Edit(1 + 15 * column)->x());
+                QVERIFY(label->geometry().right() < edit->x());
+                QVERIFY(label->width() >= label->sizeHint().width());
                 QVERIFY(edit->height() >= 15 && edit->height() <= 20); // never into the next row
-                QCOMPARE(label->pos(), QPoint(editLeft - 70, top));
                 QCOMPARE(edit->text() + label->text(), QStringLiteral("N%1Etage%1").arg(i - 1));
-                QVERIFY(edit->isVisible() && label->isVisible());
+                placed << const_cast<QLineEdit*>(edit) << const_cast<QLabel*>(label);
+            }
+            for (int a = 0; a < placed.size(); ++a)
+                for (int b = a + 1; b < placed.size(); ++b)
+                    QVERIFY2(!placed[a]->geometry().intersects(placed[b]->geometry()),
+                             qPrintable(placed[a]->objectName() + " " + placed[b]->objectName()));
+            if (floors == 40) {
+                // A ten-character name shows whole (the box need not scroll to show its end),
+                // and the box takes no eleventh character.
+                for (const char* name : {"Tiefgarage", "NNNNNNNNNN"}) {
+                    QLineEdit* last = Edit(40);
+                    last->setText(QString::fromLatin1(name));
+                    last->setCursorPosition(10);
+                    const int end =
+                        last->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                    last->setCursorPosition(0);
+                    QCOMPARE(
+                        end - last->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x(),
+                        last->fontMetrics().horizontalAdvance(last->text()));
+                    QTest::keyClick(last, Qt::Key_X);
+                    QCOMPARE(last->text(), QString::fromLatin1(name));
+                }
+                etage->CancelBtn->click();
+                continue;
             }
             // OK without an edit keeps the names; every close frees the controls.
             etage->OKBtn->click();
@@ -473,7 +598,10 @@ private slots:
 };
 
 int main(int argc, char** argv) {
+    PrepareGermanDates();
     GsApplication app(argc, argv); // which puts what handlers let through into the error box
+    if (!PrepareApplication(app))
+        qFatal("Qt's German translation (qtbase_de.qm) is not installed");
     TestStatistik test;
     return QTest::qExec(&test, argc, argv);
 }

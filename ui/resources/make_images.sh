@@ -2,6 +2,8 @@
 # Draws the main window's pictures with ImageMagick: the cover-sheet logo (360 x 147, 256
 # colours), the check marks (two 18 x 18 images side by side: green, then greyed), the tool
 # buttons (two 16 x 16 images side by side: enabled, then disabled) and the program's icon.
+# The check marks and tool buttons also come at twice the size (name@2x.png), drawn from the
+# same figures, so they stay sharp on screens scaled to 150 or 200 %.
 # Run it in this folder; the PNGs are committed, so a build never needs ImageMagick.
 set -eu
 cd "$(dirname "$0")"
@@ -31,34 +33,32 @@ convert -size 360x147 xc:white \
   -colors 256 PNG8:../../chartfx3/resources/logo.png
 
 # Check marks: a green tick, then the same tick in grey.
+S=1 # the scale the pictures below are drawn at
 tick() { # colour output
-  convert -size 18x18 xc:none -fill none -stroke "$1" -strokewidth 3 \
+  convert -size $((18 * S))x$((18 * S)) xc:none -affine $S,0,0,$S,0,0 -fill none -stroke "$1" -strokewidth 3 \
     -draw "stroke-linecap round stroke-linejoin round polyline 3,9 7,14 15,4" "$2"
 }
-tick "$GREEN" /tmp/gs_tick_on.png
-tick '#a0a0a0' /tmp/gs_tick_off.png
-convert /tmp/gs_tick_on.png /tmp/gs_tick_off.png +append +repage -depth 8 haken.png
 
 # Tool buttons, each drawn in colour and in grey.
 exit_icon() { # colour output: an open door with an arrow leaving it
-  convert -size 16x16 xc:none -fill none -stroke "$1" -strokewidth 1 \
+  convert -size $((16 * S))x$((16 * S)) xc:none -affine $S,0,0,$S,0,0 -fill none -stroke "$1" -strokewidth 1 \
     -draw "rectangle 2,1 9,14" -fill "$1" -draw "polygon 2,1 6,3 6,15 2,14" \
     -stroke "$2" -strokewidth 2 -draw "line 8,8 14,8" -fill "$2" -stroke none \
     -draw "polygon 15,8 11,4 11,12" "$3"
 }
 open_icon() { # colour accent output: a folder
-  convert -size 16x16 xc:none -fill "$2" -stroke "$1" -strokewidth 1 \
+  convert -size $((16 * S))x$((16 * S)) xc:none -affine $S,0,0,$S,0,0 -fill "$2" -stroke "$1" -strokewidth 1 \
     -draw "polygon 1,3 6,3 7,5 14,5 14,13 1,13" \
     -fill "$1" -stroke none -draw "polygon 3,8 15,8 13,13 1,13" "$3"
 }
 print_icon() { # colour accent output: a printer with a sheet
-  convert -size 16x16 xc:none -fill white -stroke "$1" -strokewidth 1 \
+  convert -size $((16 * S))x$((16 * S)) xc:none -affine $S,0,0,$S,0,0 -fill white -stroke "$1" -strokewidth 1 \
     -draw "rectangle 4,1 11,7" -fill "$1" -stroke none -draw "rectangle 1,7 14,12" \
     -fill white -stroke "$1" -draw "rectangle 4,10 11,15" \
     -fill "$2" -stroke none -draw "rectangle 12,8 13,9" "$3"
 }
 setup_icon() { # colour accent output: a printer with a spanner mark
-  convert -size 16x16 xc:none -fill "$1" -stroke none -draw "rectangle 1,5 12,10" \
+  convert -size $((16 * S))x$((16 * S)) xc:none -affine $S,0,0,$S,0,0 -fill "$1" -stroke none -draw "rectangle 1,5 12,10" \
     -fill white -stroke "$1" -strokewidth 1 -draw "rectangle 3,1 10,5" \
     -draw "rectangle 3,9 10,13" \
     -stroke "$2" -strokewidth 2 -draw "line 10,15 15,10" "$3"
@@ -68,10 +68,16 @@ pair() { # name drawer
   "$2" '#9a9a9a' '#c4c4c4' /tmp/gs_off.png
   convert /tmp/gs_on.png /tmp/gs_off.png +append +repage -depth 8 "$1.png"
 }
-pair exitbtn exit_icon
-pair openbtn open_icon
-pair printbtn print_icon
-pair setupbtn setup_icon
+for S in 1 2; do
+  suffix=$([ $S = 1 ] || echo "@${S}x")
+  tick "$GREEN" /tmp/gs_tick_on.png
+  tick '#a0a0a0' /tmp/gs_tick_off.png
+  convert /tmp/gs_tick_on.png /tmp/gs_tick_off.png +append +repage -depth 8 "haken$suffix.png"
+  pair "exitbtn$suffix" exit_icon
+  pair "openbtn$suffix" open_icon
+  pair "printbtn$suffix" print_icon
+  pair "setupbtn$suffix" setup_icon
+done
 rm -f /tmp/gs_on.png /tmp/gs_off.png /tmp/gs_tick_on.png /tmp/gs_tick_off.png
 
 # The program's icon for the desktop: the shaft and car of the logo, 64 x 64.

@@ -1,0 +1,385 @@
+#include "keyfigures.h"
+
+#include "coversheet.h"
+#include "cp1252.h"
+
+#include <algorithm>
+#include <cctype>
+
+const std::array<VerdictStep, 4> kVerdictScale = {{
+    {2000, true, "sehr gut"},
+    {2500, true, "gut"},
+    {3000, true, "befriedigend"},
+    {5000, false, "schlecht"},
+}};
+const char* const kVerdictAbove = "inakzeptabel";
+const char* const kVerdictNote =
+    "Die Skala gilt für den Spitzenverkehr; die Datei mittelt über den ganzen Zeitraum.";
+
+namespace {
+
+constexpr int kMinutesPerDay = 24 * 60;
+const char* const kUnreadable = "nicht auswertbar";
+const char* const kNone = "–";
+
+// Days from 1.1.2000 to the given date of the proleptic Gregorian calendar.
+std::int64_t DaysSince2000(int y, int m, int d) {
+    y -= m <= 2;
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yoe = y - era * 400;
+    const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return std::int64_t{era} * 146097 + doe - 730425; // 730425: days from 1.3.0000 to 1.1.2000
+}
+
+int DaysInMonth(int y, int m) {
+    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    return m == 2 && leap ? 29 : kDays[m - 1];
+}
+
+// Reads 1..max digits at pos; -1 when there are none.
+int Digits(const std::string& t, std::size_t& pos, std::size_t maxDigits, std::size_t* count) {
+    int value = 0;
+    std::size_t n = 0;
+    while (pos < t.size() && n < maxDigits && std::isdigit(static_cast<unsigned char>(t[pos]))) {
+        value = value * 10 + (t[pos++] - '0');
+        ++n;
+    }
+    if (count)
+        *count = n;
+    return n == 0 ? -1 : value;
+}
+
+std::string Int(std::int64_t v) {
+    return std::to_string(v);
+}
+
+std::string Seconds(Ratio r) {
+    return r.defined() ? FormatRatio(r) + " s" : kNone;
+}
+
+std::string Percent(Ratio share) {
+    return share.defined() ? FormatRatio(share, 100) + " %" : kNone;
+}
+
+std::string Percent(std::int64_t part, std::int64_t whole) {
+    return Percent(Ratio{part, whole});
+}
+
+std::string CallsWithShare(std::int64_t part, std::int64_t whole) {
+    return Int(part) + " (" + Percent(part, whole) + ")";
+}
+
+std::string HourName(int h) {
+    return std::to_string(h) + ":00 Uhr";
+}
+
+// Runs of hours as "0:00–6:00, 22:00–24:00 Uhr".
+std::string HourRanges(const std::vector<int>& hours) {
+    if (hours.empty())
+        return "keine";
+    std::string out;
+    for (std::size_t i = 0; i < hours.size();) {
+        std::size_t j = i;
+        while (j + 1 < hours.size() && hours[j + 1] == hours[j] + 1)
+            ++j;
+        if (!out.empty())
+            out += ", ";
+        out += std::to_string(hours[i]) + ":00–" + std::to_string(hours[j] + 1) + ":00";
+        i = j + 1;
+    }
+    return out + " Uhr";
+}
+
+// The first hour with the most calls, none when no hour has any.
+HourFigure Busiest(const std::array<std::int64_t, kHours>& perHour) {
+    HourFigure best;
+    for (int h = 0; h < kHours; ++h)
+        if (perHour[h] > 0 && perHour[h] > best.calls)
+            best = {h, perHour[h]};
+    return best;
+}
+
+std::string HourValue(const HourFigure& h, std::int64_t whole) {
+    if (h.hour < 0)
+        return kNone;
+    return HourName(h.hour) + ": " + Int(h.calls) + " Rufe (" + Percent(h.calls, whole) + ")";
+}
+
+} // namespace
+
+std::string FormatRatio(Ratio r, std::int64_t scale) {
+    if (!r.defined())
+        return kNone;
+    // Tenths, rounded half away from zero; the magnitudes here stay far below 2^63.
+    const bool negative = r.num < 0;
+    const std::int64_t num = (negative ? -r.num : r.num) * scale * 10;
+    const std::int64_t tenths = (2 * num + r.den) / (2 * r.den);
+    if (tenths == 0)
+        return "0,0";
+    return (negative ? "-" : "") + std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
+}
+
+std::optional<std::int64_t> ParsePeriodTime(const std::string& raw, bool endOfDay) {
+    const std::size_t first = raw.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::nullopt;
+    const std::string t = raw.substr(first, raw.find_last_not_of(' ') + 1 - first);
+    std::size_t pos = 0, yearDigits = 0;
+    const int day = Digits(t, pos, 2, nullptr);
+    if (day < 0 || pos >= t.size() || t[pos++] != '.')
+        return std::nullopt;
+    const int month = Digits(t, pos, 2, nullptr);
+    if (month < 0 || pos >= t.size() || t[pos++] != '.')
+        return std::nullopt;
+    int year = Digits(t, pos, 4, &yearDigits);
+    if (yearDigits != 2 && yearDigits != 4)
+        return std::nullopt;
+    if (yearDigits == 2)
+        year += 2000;
+    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+        return std::nullopt;
+    std::int64_t minutes = DaysSince2000(year, month, day) * kMinutesPerDay;
+    if (pos == t.size())
+        return minutes + (endOfDay ? kMinutesPerDay : 0);
+    if (t[pos] != ' ')
+        return std::nullopt;
+    while (pos < t.size() && t[pos] == ' ')
+        ++pos;
+    const int hour = Digits(t, pos, 2, nullptr);
+    if (hour < 0 || hour > 23 || pos >= t.size() || t[pos++] != ':')
+        return std::nullopt;
+    std::size_t minuteDigits = 0;
+    const int minute = Digits(t, pos, 2, &minuteDigits);
+    if (minuteDigits != 2 || minute > 59 || pos != t.size())
+        return std::nullopt;
+    return minutes + hour * 60 + minute;
+}
+
+KeyFigures ComputeKeyFigures(const StatisticsStore& s) {
+    KeyFigures k;
+    const std::string start = PeriodStartOf(s), stop = PeriodStopOf(s);
+    k.start = Cp1252ToUtf8(start);
+    k.stop = Cp1252ToUtf8(stop);
+
+    // Per floor: calls, up calls, waiting-time sums; totals by direction and door.
+    std::vector<FloorFigure> floors;
+    std::vector<std::int64_t> upAt;
+    std::int64_t wait[kCallGroups] = {0, 0, 0, 0};
+    std::int64_t calls[kCallGroups] = {0, 0, 0, 0};
+    for (int f = 1; f <= s.FloorCount; ++f) {
+        FloorFigure floor{f, Cp1252ToUtf8(s.FloorNames[f - 1].view()), 0, {}};
+        std::int64_t waitSum = 0;
+        for (int g = 0; g < kCallGroups; ++g) {
+            floor.calls += s.CallStat[g][0][f];
+            waitSum += s.WaitSum[g][f];
+            calls[g] += s.CallStat[g][0][f];
+            wait[g] += s.WaitSum[g][f];
+        }
+        floor.waitSeconds = {waitSum, floor.calls * 100};
+        floors.push_back(floor);
+        upAt.push_back(std::int64_t{s.CallStat[AUp][0][f]} + s.CallStat[BUp][0][f]);
+    }
+    k.downCalls = calls[ADown] + calls[BDown];
+    k.upCalls = calls[AUp] + calls[BUp];
+    k.doorACalls = calls[ADown] + calls[AUp];
+    k.doorBCalls = calls[BDown] + calls[BUp];
+    k.calls = k.downCalls + k.upCalls;
+    k.waitAll = {wait[ADown] + wait[AUp] + wait[BDown] + wait[BUp], k.calls * 100};
+    k.waitDown = {wait[ADown] + wait[BDown], k.downCalls * 100};
+    k.waitUp = {wait[AUp] + wait[BUp], k.upCalls * 100};
+    k.waitDoorA = {wait[ADown] + wait[AUp], k.doorACalls * 100};
+    k.waitDoorB = {wait[BDown] + wait[BUp], k.doorBCalls * 100};
+
+    const auto startMinutes = ParsePeriodTime(start, false);
+    const auto stopMinutes = ParsePeriodTime(stop, true);
+    if (startMinutes && stopMinutes && *stopMinutes > *startMinutes) {
+        k.periodMinutes = *stopMinutes - *startMinutes;
+        k.callsPerDay = {k.calls * kMinutesPerDay, *k.periodMinutes};
+    }
+
+    if (k.waitAll.defined()) {
+        k.verdict = kVerdictAbove;
+        for (const VerdictStep& step : kVerdictScale) {
+            const std::int64_t bound = step.limit * k.calls;
+            if (step.inclusive ? k.waitAll.num <= bound : k.waitAll.num < bound) {
+                k.verdict = step.text;
+                break;
+            }
+        }
+    }
+
+    std::int64_t above30 = 0, above40 = 0;
+    std::vector<FloorFigure> eligible;
+    for (const FloorFigure& f : floors) {
+        if (f.calls <= 0)
+            continue;
+        if (f.waitSeconds.num > 3000 * f.calls)
+            above30 += f.calls;
+        if (f.waitSeconds.num > 4000 * f.calls)
+            above40 += f.calls;
+        if (k.calls > 0 && f.calls * 100 >= k.calls)
+            eligible.push_back(f);
+    }
+    k.shareAbove30 = {above30, k.calls};
+    k.shareAbove40 = {above40, k.calls};
+    std::stable_sort(eligible.begin(), eligible.end(), [](const auto& a, const auto& b) {
+        return a.waitSeconds.value() > b.waitSeconds.value();
+    });
+    eligible.resize(std::min<std::size_t>(eligible.size(), 3));
+    k.worstFloors = eligible;
+
+    std::array<std::int64_t, kHours> all{}, up{}, down{};
+    for (int h = 0; h < kHours; ++h)
+        for (int f = 1; f <= s.FloorCount; ++f) {
+            down[h] += s.HourDown[h + 1][f];
+            up[h] += s.HourUp[h + 1][f];
+        }
+    for (int h = 0; h < kHours; ++h) {
+        all[h] = down[h] + up[h];
+        k.hourCalls += all[h];
+        if (all[h] == 0)
+            k.hoursWithoutCalls.push_back(h);
+    }
+    k.busiestHour = Busiest(all);
+    k.busiestUpHour = Busiest(up);
+    k.busiestDownHour = Busiest(down);
+
+    for (std::size_t i = 0; i < floors.size(); ++i) {
+        if (floors[i].calls > 0 && (!k.busiestFloor || floors[i].calls > k.busiestFloor->calls))
+            k.busiestFloor = floors[i];
+        if (upAt[i] > 0 && (!k.mainEntrance || upAt[i] > k.mainEntrance->calls)) {
+            k.mainEntrance = floors[i];
+            k.mainEntrance->calls = upAt[i];
+        }
+    }
+
+    int inUse = 0;
+    for (int shaft = 0; shaft < kShafts; ++shaft) {
+        ShaftFigure& sf = k.shafts[shaft];
+        sf.name = Cp1252ToUtf8(s.ShaftNames[shaft].view());
+        for (int f = 1; f <= s.FloorCount; ++f)
+            for (int g = 0; g < kCallGroups; ++g)
+                sf.calls += s.CallStat[g][shaft + 1][f];
+        sf.floorsPassed = s.TravelCount[shaft];
+        sf.floorsPerCall = {sf.floorsPassed, sf.calls};
+        k.servedCalls += sf.calls;
+        inUse += sf.calls > 0 || sf.floorsPassed > 0;
+    }
+    for (ShaftFigure& sf : k.shafts) {
+        sf.share = {sf.calls, k.servedCalls};
+        if (k.servedCalls <= 0)
+            continue;
+        if (sf.calls <= 0 && sf.floorsPassed <= 0) {
+            sf.flagged = true;
+            k.flags.push_back(sf.name + ": keine Rufe, keine Fahrten – nicht vorhanden oder "
+                                        "außer Betrieb?");
+        } else if (sf.calls * 2 * inUse < k.servedCalls) {
+            // Below half of an equal share of the shafts in use.
+            sf.flagged = true;
+            k.flags.push_back(sf.name + " bediente " + Percent(sf.share) +
+                              " der Rufe – außer Betrieb oder gesperrt?");
+        }
+    }
+    return k;
+}
+
+std::string KeyFigureTitle(const StatisticsStore& s) {
+    const std::string path = s.FileName.str();
+    const std::size_t slash = path.find_last_of("/\\");
+    return "Kennzahlen: " + (slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+std::vector<KeyFigureRow> KeyFigureRows(const KeyFigures& k) {
+    std::vector<KeyFigureRow> rows;
+    std::string section;
+    const auto add = [&](const std::string& label, const std::string& value) {
+        rows.push_back({section, label, value});
+    };
+
+    section = "Zeitraum";
+    add("Start", k.start.empty() ? kNone : k.start);
+    add("Stop", k.stop.empty() ? kNone : k.stop);
+    if (k.periodMinutes) {
+        add("Dauer", FormatRatio({*k.periodMinutes, kMinutesPerDay}) + " Tage (" +
+                         FormatRatio({*k.periodMinutes, 60}) + " Stunden)");
+        add("Rufe pro Tag", FormatRatio(k.callsPerDay));
+    } else {
+        add("Dauer", kUnreadable);
+        add("Rufe pro Tag", kUnreadable);
+    }
+
+    section = "Außenrufe";
+    add("Summe", Int(k.calls));
+    add("Auf-Rufe", CallsWithShare(k.upCalls, k.calls));
+    add("Ab-Rufe", CallsWithShare(k.downCalls, k.calls));
+    if (k.doorBCalls > 0)
+        add("Tür B", CallsWithShare(k.doorBCalls, k.calls));
+
+    section = "Wartezeit (Mittel je Außenruf)";
+    add("alle Außenrufe", Seconds(k.waitAll));
+    add("Auf-Rufe", Seconds(k.waitUp));
+    add("Ab-Rufe", Seconds(k.waitDown));
+    if (k.doorBCalls > 0) {
+        add("Tür A", Seconds(k.waitDoorA));
+        add("Tür B", Seconds(k.waitDoorB));
+    }
+    static const char* const kPlaces[] = {"längster", "zweitlängster", "drittlängster"};
+    if (k.worstFloors.empty())
+        add("Etage mit längster Wartezeit", kNone);
+    for (std::size_t i = 0; i < k.worstFloors.size(); ++i) {
+        const FloorFigure& f = k.worstFloors[i];
+        add(std::string("Etage mit ") + kPlaces[i] + " Wartezeit",
+            f.name + ": " + Seconds(f.waitSeconds) + " (" + Int(f.calls) + " Rufe)");
+    }
+    add("Rufe an Etagen über 30 s", Percent(k.shareAbove30));
+    add("Rufe an Etagen über 40 s", Percent(k.shareAbove40));
+
+    section = "Bewertung der mittleren Wartezeit";
+    add("Bewertung", k.verdict.empty() ? kNone : k.verdict);
+    add("Hinweis", kVerdictNote);
+
+    section = "Tageszeit";
+    add("meiste Rufe", HourValue(k.busiestHour, k.hourCalls));
+    add("meiste Auf-Rufe", k.busiestUpHour.hour < 0 ? kNone
+                                                    : HourName(k.busiestUpHour.hour) + ": " +
+                                                          Int(k.busiestUpHour.calls) + " Rufe");
+    add("meiste Ab-Rufe", k.busiestDownHour.hour < 0 ? kNone
+                                                     : HourName(k.busiestDownHour.hour) + ": " +
+                                                           Int(k.busiestDownHour.calls) + " Rufe");
+    add("Stunden ohne Rufe", HourRanges(k.hoursWithoutCalls));
+
+    section = "Etagen";
+    add("meiste Rufe", k.busiestFloor
+                           ? k.busiestFloor->name + ": " + Int(k.busiestFloor->calls) + " Rufe (" +
+                                 Percent(k.busiestFloor->calls, k.calls) + ")"
+                           : kNone);
+    add("Haupteingang (meiste Auf-Rufe)",
+        k.mainEntrance ? k.mainEntrance->name + ": " + Int(k.mainEntrance->calls) + " Auf-Rufe"
+                       : kNone);
+
+    section = "Schächte";
+    for (const ShaftFigure& sf : k.shafts) {
+        add(sf.name, Int(sf.calls) + " Rufe (" + Percent(sf.share) + "), " + Int(sf.floorsPassed) +
+                         " überfahrene Etagen, " + FormatRatio(sf.floorsPerCall) + " je Ruf");
+    }
+
+    section = "Hinweise";
+    for (const std::string& flag : k.flags)
+        add("Prüfen", flag);
+    return rows;
+}
+
+std::string KeyFigureText(const std::vector<KeyFigureRow>& rows) {
+    std::string out;
+    const std::string* section = nullptr;
+    for (const KeyFigureRow& row : rows) {
+        if (!section || *section != row.section) {
+            out += (section ? "\n" : "") + row.section + "\n";
+            section = &row.section;
+        }
+        out += "  " + row.label + ": " + row.value + "\n";
+    }
+    return out;
+}

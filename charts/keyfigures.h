@@ -1,0 +1,96 @@
+// KeyFigures: the answers behind the charts (service quality, peaks, shafts) and their German
+// presentation as rows, computed from the loaded file only here.
+#pragma once
+
+#include "keyfigurerow.h"
+#include "store.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A quotient kept exact; shown only when the divisor is above 0.
+struct Ratio {
+    std::int64_t num = 0;
+    std::int64_t den = 0;
+
+    bool defined() const { return den > 0; }
+    double value() const { return defined() ? static_cast<double>(num) / den : 0.0; }
+};
+
+struct FloorFigure {
+    int floor = 0;    // 1..FloorCount
+    std::string name; // UTF-8
+    std::int64_t calls = 0;
+    Ratio waitSeconds; // hundredths summed / (100 x calls)
+};
+
+struct HourFigure {
+    int hour = -1; // 0..23; -1 when no hour had calls
+    std::int64_t calls = 0;
+};
+
+struct ShaftFigure {
+    std::string name; // UTF-8
+    std::int64_t calls = 0;
+    Ratio share; // of all served calls, as a fraction
+    std::int32_t floorsPassed = 0;
+    Ratio floorsPerCall; // floors passed per served call
+    bool flagged = false;
+};
+
+struct KeyFigures {
+    // Period, as the cover sheet shows it (UTF-8); minutes only when both could be read and
+    // the stop lies after the start.
+    std::string start, stop;
+    std::optional<std::int64_t> periodMinutes;
+    Ratio callsPerDay;
+
+    std::int64_t calls = 0, upCalls = 0, downCalls = 0, doorACalls = 0, doorBCalls = 0;
+
+    // Averages over calls, in seconds.
+    Ratio waitAll, waitDown, waitUp, waitDoorA, waitDoorB;
+    std::vector<FloorFigure> worstFloors; // up to three, longest first, >= 1 % of the calls
+    Ratio shareAbove30, shareAbove40;     // fractions of the calls made at floors above 30 / 40 s
+    std::string verdict;                  // empty when there are no calls
+
+    std::int64_t hourCalls = 0; // over the hour tables
+    HourFigure busiestHour, busiestUpHour, busiestDownHour;
+    std::vector<int> hoursWithoutCalls;
+
+    std::optional<FloorFigure> busiestFloor; // most calls
+    std::optional<FloorFigure> mainEntrance; // most up calls (calls: its up calls)
+
+    std::int64_t servedCalls = 0;
+    std::array<ShaftFigure, kShafts> shafts;
+    std::vector<std::string> flags; // German notes, one per suspicious shaft
+};
+
+// Upper bounds of the verdict scale, in hundredths of a second, for the average over all calls.
+struct VerdictStep {
+    std::int64_t limit;
+    bool inclusive; // the limit itself still belongs to this step
+    const char* text;
+};
+extern const std::array<VerdictStep, 4> kVerdictScale;
+extern const char* const kVerdictAbove; // beyond the last step
+extern const char* const kVerdictNote;
+
+// Parses "TT.MM.JJ hh:mm", "TT.MM.JJJJ hh:mm", "TT.MM.JJ" or "TT.MM.JJJJ" into minutes since
+// 1.1.2000; a date without time means the start of that day, or its end when `endOfDay`.
+std::optional<std::int64_t> ParsePeriodTime(const std::string& text, bool endOfDay);
+
+KeyFigures ComputeKeyFigures(const StatisticsStore& s);
+
+// Heading of the key figures: "Kennzahlen: " and the file name of the loaded file (UTF-8).
+std::string KeyFigureTitle(const StatisticsStore& s);
+
+// The figures as the table shows them: one decimal, decimal comma, "–" where undefined.
+std::vector<KeyFigureRow> KeyFigureRows(const KeyFigures& k);
+// The rows as plain text: each section heading on its own line, then "  label: value".
+std::string KeyFigureText(const std::vector<KeyFigureRow>& rows);
+// A quotient with one decimal and a decimal comma, rounded half away from zero; "–" when the
+// divisor is not above 0. `scale` multiplies first (100 for percent).
+std::string FormatRatio(Ratio r, std::int64_t scale = 1);
