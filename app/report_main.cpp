@@ -8,6 +8,8 @@
 #include "reportexport.h"
 
 #include <dlfcn.h>
+#include <filesystem>
+#include <system_error>
 #endif
 
 #include <cstdio>
@@ -56,9 +58,25 @@ void PrintText(StatisticsStore& store) {
 }
 
 #ifdef GS_REPORT_EXPORT
+// The export module lies beside the tool in the build tree and in lib/gruppenstatistik beside
+// its bin when installed. Found by full path: a search by name would depend on who calls
+// dlopen (a sanitizer's interceptor has no run path of ours).
+void* LoadExportModule() {
+    std::error_code failed;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", failed);
+    void* module = nullptr;
+    for (const char* folder : {"", "../lib/gruppenstatistik/"}) {
+        const std::filesystem::path path =
+            self.parent_path() / (folder + std::string(kExportModule));
+        if (!module)
+            module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    }
+    return module;
+}
+
 // --pdf and --png through the export module, which brings Qt; loaded only for them.
 bool RunExport(const ExportRequest& request, StatisticsStore& store, std::string& error) {
-    void* module = dlopen(kExportModule, RTLD_NOW | RTLD_LOCAL);
+    void* module = LoadExportModule();
     const auto entry =
         module ? reinterpret_cast<ExportEntry>(dlsym(module, kExportEntry)) : nullptr;
     if (!entry) {
