@@ -24,6 +24,18 @@ nlohmann::json ChartJson(ChartId id, const ChartModel& chart) {
             {"axisMax", static_cast<std::int64_t>(chart.axisMax)}};
 }
 
+std::vector<std::string> ReportCover(const StatisticsStore& store, const std::string& kunde,
+                                     const std::string& kommission) {
+    std::vector<std::string> lines = BuildCoverSheet(store);
+    for (std::string& line : lines) {
+        if (line == "Kunde: ")
+            line += kunde;
+        else if (line == "Kommission: ")
+            line += kommission;
+    }
+    return lines;
+}
+
 namespace {
 
 nlohmann::json Number(Ratio r, double scale = 1) {
@@ -93,13 +105,14 @@ nlohmann::json KeyFiguresJson(const KeyFigures& k) {
     };
 }
 
-nlohmann::json ReportJson(const std::string& file, StatisticsStore& store) {
+nlohmann::json ReportJson(const std::string& file, StatisticsStore& store,
+                          const std::vector<std::string>& cover) {
     nlohmann::json charts = nlohmann::json::array();
     for (const auto& [id, chart] : DrawAllCharts(store))
         charts.push_back(ChartJson(id, chart));
     return {{"file", file},
             {"floorCount", store.FloorCount},
-            {"cover", BuildCoverSheet(store)},
+            {"cover", cover},
             {"keyFigures", KeyFiguresJson(ComputeKeyFigures(store))},
             {"charts", charts}};
 }

@@ -17,5 +17,11 @@ nlohmann::json ChartJson(ChartId id, const ChartModel& chart);
 // The key figures as numbers (seconds, percent, counts); null where they cannot be computed.
 nlohmann::json KeyFiguresJson(const KeyFigures& k);
 
-// {"file", "floorCount", "cover", "keyFigures", "charts"}.
-nlohmann::json ReportJson(const std::string& file, StatisticsStore& store);
+// The cover sheet's lines with the customer and the order filled in behind "Kunde: " and
+// "Kommission: ", as the user types them into the memo.
+std::vector<std::string> ReportCover(const StatisticsStore& store, const std::string& kunde,
+                                     const std::string& kommission);
+
+// {"file", "floorCount", "cover", "keyFigures", "charts"}, with these cover lines.
+nlohmann::json ReportJson(const std::string& file, StatisticsStore& store,
+                          const std::vector<std::string>& cover);

@@ -1,5 +1,5 @@
 // gruppenstatistik-report: loads a statistics file and prints its cover sheet and charts.
-#include "coversheet.h"
+#include "floornamesfile.h"
 #include "keyfigures.h"
 #include "reader.h"
 #include "report.h"
@@ -19,18 +19,27 @@
 
 namespace {
 
+// The options every build knows, then those that need Qt to draw.
+#define GS_USAGE_COMMON                                                                            \
+    "  --json            Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n"         \
+    "  --kunde TEXT      auf dem Deckblatt hinter \"Kunde: \"\n"                                   \
+    "  --kommission TEXT auf dem Deckblatt hinter \"Kommission: \"\n"                              \
+    "  --etagen DATEI    Etagenbezeichnungen, eine je Zeile (h\xC3\xB6"                            \
+    "chstens 10 Zeichen)\n"
 #ifdef GS_REPORT_EXPORT
 const char kUsage[] =
-    "Aufruf: gruppenstatistik-report [--json] [--pdf AUS.pdf] [--png ORDNER [--size BxH]] "
-    "DATEI.csv\n"
-    "  --json         Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n"
-    "  --pdf AUS.pdf  Bericht als PDF: Deckblatt, dann die elf Diagramme wie gedruckt\n"
-    "  --png ORDNER   die elf Diagramme als PNG-Dateien <Diagramm>.png in ORDNER\n"
-    "  --size BxH     Bildgr\xC3\xB6\xC3\x9F"
-    "e der PNG-Dateien in Pixeln (Vorgabe 1200x650)\n";
+    "Aufruf: gruppenstatistik-report [--json] [--kunde TEXT] [--kommission TEXT] "
+    "[--etagen DATEI] [--pdf AUS.pdf] [--csv AUS.csv] [--png ORDNER] [--svg ORDNER] "
+    "[--size BxH] DATEI.csv\n" GS_USAGE_COMMON
+    "  --pdf AUS.pdf     Bericht als PDF: Deckblatt, Kennzahlen, dann die elf Diagramme\n"
+    "  --csv AUS.csv     die Zahlen aller Diagramme als CSV (Excel), ein Block je Diagramm\n"
+    "  --png ORDNER      die elf Diagramme als PNG-Dateien <Diagramm>.png in ORDNER\n"
+    "  --svg ORDNER      die elf Diagramme als SVG-Dateien <Diagramm>.svg in ORDNER\n"
+    "  --size BxH        Bildgr\xC3\xB6\xC3\x9F"
+    "e der PNG- und SVG-Dateien in Pixeln (Vorgabe 1200x650)\n";
 #else
-const char kUsage[] = "Aufruf: gruppenstatistik-report [--json] DATEI.csv\n"
-                      "  --json   Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n";
+const char kUsage[] = "Aufruf: gruppenstatistik-report [--json] [--kunde TEXT] [--kommission "
+                      "TEXT] [--etagen DATEI] DATEI.csv\n" GS_USAGE_COMMON;
 #endif
 
 int Usage(const char* problem) {
@@ -40,8 +49,8 @@ int Usage(const char* problem) {
     return 2;
 }
 
-void PrintText(StatisticsStore& store) {
-    for (const std::string& line : BuildCoverSheet(store))
+void PrintText(StatisticsStore& store, const std::vector<std::string>& cover) {
+    for (const std::string& line : cover)
         if (!line.empty())
             std::printf("%s\n", line.c_str());
     std::printf("\nKennzahlen\n%s", KeyFigureText(KeyFigureRows(ComputeKeyFigures(store))).c_str());
@@ -74,14 +83,16 @@ void* LoadExportModule() {
     return module;
 }
 
-// --pdf and --png through the export module, which brings Qt; loaded only for them.
+// --pdf, --csv, --png and --svg through the export module, which brings Qt; loaded only for
+// them.
 bool RunExport(const ExportRequest& request, StatisticsStore& store, std::string& error) {
     void* module = LoadExportModule();
     const auto entry =
         module ? reinterpret_cast<ExportEntry>(dlsym(module, kExportEntry)) : nullptr;
     if (!entry) {
         const char* why = dlerror();
-        error = std::string("PDF und PNG sind nicht verf\xC3\xBCgbar: ") + (why ? why : "");
+        error =
+            std::string("PDF, CSV, PNG und SVG sind nicht verf\xC3\xBCgbar: ") + (why ? why : "");
         return false;
     }
     // The module stays loaded: Qt's libraries are not made to be unloaded.
@@ -102,40 +113,55 @@ bool ParseSize(const char* text, int& width, int& height) {
 
 int main(int argc, char** argv) {
     bool json = false;
-    std::string path;
+    std::string path, kunde, kommission, etagen;
 #ifdef GS_REPORT_EXPORT
     ExportRequest request;
     request.program = argv[0];
-    std::string& pdf = request.pdf;
-    std::string& png = request.png;
+    std::string &pdf = request.pdf, &csv = request.csv, &png = request.png, &svg = request.svg;
     int& width = request.width;
     int& height = request.height;
 #endif
     for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        if (std::strcmp(arg, "--json") == 0)
-            json = true;
+        const std::string arg = argv[i];
+        std::string* value = nullptr;
+        if (arg == "--kunde")
+            value = &kunde;
+        else if (arg == "--kommission")
+            value = &kommission;
+        else if (arg == "--etagen")
+            value = &etagen;
 #ifdef GS_REPORT_EXPORT
-        else if (std::strcmp(arg, "--pdf") == 0 || std::strcmp(arg, "--png") == 0 ||
-                 std::strcmp(arg, "--size") == 0) {
-            if (i + 1 >= argc || argv[i + 1][0] == '\0')
-                return Usage((std::string(arg) + " braucht einen Wert").c_str());
-            const char* value = argv[++i];
-            if (std::strcmp(arg, "--pdf") == 0)
-                pdf = value;
-            else if (std::strcmp(arg, "--png") == 0)
-                png = value;
-            else if (!ParseSize(value, width, height))
-                return Usage((std::string("ung\xC3\xBCltige Gr\xC3\xB6\xC3\x9F"
-                                          "e ") +
-                              value + " (erwartet BxH, etwa 1200x650)")
-                                 .c_str());
-        }
+        std::string size;
+        if (arg == "--pdf")
+            value = &pdf;
+        else if (arg == "--csv")
+            value = &csv;
+        else if (arg == "--png")
+            value = &png;
+        else if (arg == "--svg")
+            value = &svg;
+        else if (arg == "--size")
+            value = &size;
 #endif
-        else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0)
+        if (value) {
+            // The texts of the cover sheet may be empty; files and sizes may not.
+            const bool text = value == &kunde || value == &kommission;
+            if (i + 1 >= argc || (!text && argv[i + 1][0] == '\0'))
+                return Usage((arg + " braucht einen Wert").c_str());
+            *value = argv[++i];
+#ifdef GS_REPORT_EXPORT
+            if (value == &size && !ParseSize(size.c_str(), width, height))
+                return Usage(("ung\xC3\xBCltige Gr\xC3\xB6\xC3\x9F"
+                              "e " +
+                              size + " (erwartet BxH, etwa 1200x650)")
+                                 .c_str());
+#endif
+        } else if (arg == "--json")
+            json = true;
+        else if (arg == "--help" || arg == "-h")
             return std::fputs(kUsage, stdout), 0;
-        else if (arg[0] == '-' && arg[1] != '\0')
-            return Usage((std::string("unbekannte Option ") + arg).c_str());
+        else if (arg.size() > 1 && arg[0] == '-')
+            return Usage(("unbekannte Option " + arg).c_str());
         else if (!path.empty())
             return Usage("nur eine Datei angeben");
         else
@@ -152,10 +178,19 @@ int main(int argc, char** argv) {
         return 1;
     }
     try {
+        if (!etagen.empty())
+            ReadFloorNamesFile(etagen, store);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "gruppenstatistik-report: %s\n", e.what());
+        return 1;
+    }
+    const std::vector<std::string> cover = ReportCover(store, kunde, kommission);
+    try {
         bool exported = false;
 #ifdef GS_REPORT_EXPORT
-        if (!pdf.empty() || !png.empty()) {
+        if (!pdf.empty() || !csv.empty() || !png.empty() || !svg.empty()) {
             exported = true;
+            request.cover = cover;
             std::string error;
             if (!RunExport(request, store, error)) {
                 std::fprintf(stderr, "gruppenstatistik-report: %s\n", error.c_str());
@@ -164,9 +199,9 @@ int main(int argc, char** argv) {
         }
 #endif
         if (json)
-            std::printf("%s\n", ReportJson(path, store).dump(2).c_str());
+            std::printf("%s\n", ReportJson(path, store, cover).dump(2).c_str());
         else if (!exported)
-            PrintText(store);
+            PrintText(store, cover);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "gruppenstatistik-report: %s\n", e.what());
         return 1;

@@ -1,10 +1,10 @@
 #include "reportexport.h"
 
 #include "chartdrawing.h"
+#include "chartexport.h"
 #include "charts.h"
-#include "coversheet.h"
-#include "keyfigures.h"
-#include "reportpdf.h"
+#include "charttable.h"
+#include "reportcontent.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -101,18 +101,11 @@ void WritePng(const QString& name, const ChartModel& chart, int width, int heigh
 
 } // namespace
 
-ReportContent BuildReportContent(StatisticsStore& store) {
-    ReportContent content;
-    content.coverParagraphs = BuildCoverSheet(store);
-    content.keyFigureTitle = KeyFigureTitle(store);
-    content.keyFigures = KeyFigureRows(ComputeKeyFigures(store));
-    for (auto& [id, chart] : DrawAllCharts(store))
-        content.charts.push_back(std::move(chart));
-    return content;
-}
-
-void ExportPdf(const std::string& path, StatisticsStore& store) {
-    WriteReportPdf(path, BuildReportContent(store));
+void ExportPdf(const std::string& path, StatisticsStore& store,
+               const std::vector<std::string>& cover) {
+    ReportContent content = BuildReportContent(store);
+    content.coverParagraphs = cover;
+    WriteReportPdf(path, content);
 }
 
 void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height) {
@@ -150,6 +143,23 @@ void ExportPngs(const std::string& folder, StatisticsStore& store, int width, in
         t.join();
     if (failure)
         std::rethrow_exception(failure);
+}
+
+void ExportSvgs(const std::string& folder, StatisticsStore& store, int width, int height) {
+    const QString dirPath = Q(folder);
+    QDir dir(dirPath);
+    if (!dir.mkpath(QStringLiteral(".")))
+        throw std::runtime_error(
+            QStringLiteral("Der Ordner \u201E%1\u201C kann nicht angelegt werden.")
+                .arg(dirPath)
+                .toStdString());
+    for (const auto& [id, chart] : DrawAllCharts(store))
+        SaveChart(chart, dir.filePath(QString::fromLatin1(ChartStem(id)) + ".svg"),
+                  ChartFileFormat::Svg, QSize(width, height));
+}
+
+void ExportCsv(const std::string& path, StatisticsStore& store) {
+    SaveBytes(Q(path), QByteArray::fromStdString(FiguresCsv(BuildReportContent(store).charts)));
 }
 
 void WithQtApplication(const char* program, const std::function<void()>& work) {

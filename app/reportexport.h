@@ -1,42 +1,50 @@
-// Report export: the cover sheet and the eleven charts of a loaded file as one PDF report or
-// as PNG images, drawn as on paper and without any window.
+// Report export: the cover sheet and the eleven charts of a loaded file as one PDF report, as
+// PNG or SVG images or as their figures in CSV, drawn as on paper and without any window.
 #pragma once
 
-#include "reportpdf.h"
 #include "store.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Default size of the exported images, pixels.
 constexpr int kPngWidth = 1200;
 constexpr int kPngHeight = 650;
 
-// The report of a loaded file: the cover sheet's paragraphs, the key figures and the eleven
-// charts.
-ReportContent BuildReportContent(StatisticsStore& store);
-
-// The report as a vector PDF (WriteReportPdf): page 1 the cover sheet (portrait, 300 dpi units as
-// printed), page 2 the key figures, then each chart in button order on a landscape page with the
-// gaps of a print. The file is written under a temporary name and replaces `path` only when
-// complete. Throws std::runtime_error (German) when it cannot be written.
-void ExportPdf(const std::string& path, StatisticsStore& store);
+// The report as a vector PDF (WriteReportPdf): page 1 the cover sheet of `cover`'s paragraphs
+// (portrait, 300 dpi units as printed), page 2 the key figures, then each chart in button order
+// on a landscape page with the gaps of a print. The file is written under a temporary name and
+// replaces `path` only when complete. Throws std::runtime_error (German) when it cannot be
+// written.
+void ExportPdf(const std::string& path, StatisticsStore& store,
+               const std::vector<std::string>& cover);
 
 // Eleven PNG files "<chart id>.png" (count_hour.png, ..., RufeZeitEt.png) in `folder`, which is
 // created when missing. Each file appears complete or not at all. Throws std::runtime_error.
 void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height);
+// The same as SVG files "<chart id>.svg", vector drawings of width x height at 96 dpi.
+void ExportSvgs(const std::string& folder, StatisticsStore& store, int width, int height);
+
+// Every chart's figures in one CSV file for German Excel, a block per chart headed by its
+// title. Complete or not at all; throws std::runtime_error.
+void ExportCsv(const std::string& path, StatisticsStore& store);
 
 // Runs `work` with the application object Qt's drawing needs. Without a platform chosen by the
 // caller (QT_QPA_PLATFORM or -platform) the offscreen one is used, so that no display is needed.
 void WithQtApplication(const char* program, const std::function<void()>& work);
 
-// The report tool's --pdf and --png, as the export module runs them (reportmodule.cpp). The
-// tool loads the module by its file name and looks the entry up by its name.
+// The report tool's --pdf, --csv, --png and --svg, as the export module runs them
+// (reportmodule.cpp). The tool loads the module by its file name and looks the entry up by
+// its name. An empty path or folder: that output is not wanted.
 struct ExportRequest {
-    const char* program = nullptr; // argv[0]
-    std::string pdf;               // the report's path; empty: none
-    std::string png;               // the images' folder; empty: none
-    int width = kPngWidth;
+    const char* program = nullptr;  // argv[0]
+    std::vector<std::string> cover; // the cover sheet's paragraphs
+    std::string pdf;
+    std::string csv;
+    std::string png;
+    std::string svg;
+    int width = kPngWidth; // of the PNG and SVG images
     int height = kPngHeight;
 };
 inline constexpr char kExportModule[] = "libgruppenstatistik-export.so";

@@ -1,4 +1,5 @@
-// The export module's entry point: the report tool's --pdf and --png behind one C name.
+// The export module's entry point: the report tool's --pdf, --csv, --png and --svg behind one
+// C name.
 #include "reportexport.h"
 
 #include <exception>
@@ -6,11 +7,17 @@
 extern "C" bool GsExportReport(const ExportRequest& request, StatisticsStore& store,
                                std::string& error) {
     try {
+        if (!request.csv.empty())
+            ExportCsv(request.csv, store);
+        if (request.pdf.empty() && request.png.empty() && request.svg.empty())
+            return true;
         WithQtApplication(request.program, [&] {
             if (!request.pdf.empty())
-                ExportPdf(request.pdf, store);
+                ExportPdf(request.pdf, store, request.cover);
             if (!request.png.empty())
                 ExportPngs(request.png, store, request.width, request.height);
+            if (!request.svg.empty())
+                ExportSvgs(request.svg, store, request.width, request.height);
         });
         return true;
     } catch (const std::exception& e) {

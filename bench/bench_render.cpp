@@ -4,6 +4,7 @@
 #include "benchfiles.h"
 #include "chartdrawing.h"
 #include "charts.h"
+#include "coversheet.h"
 #include "qtchartfx.h"
 #include "reader.h"
 #include "recordingchartfx.h"
@@ -74,7 +75,7 @@ void BM_PdfReport40(benchmark::State& state) {
     LoadStatisticsFile(store, BenchFilePath());
     const auto out = std::filesystem::temp_directory_path() / "gs-bench-report.pdf";
     for (auto _ : state)
-        ExportPdf(out.string(), store);
+        ExportPdf(out.string(), store, BuildCoverSheet(store));
     std::filesystem::remove(out);
 }
 BENCHMARK(BM_PdfReport40)->Unit(benchmark::kMillisecond);

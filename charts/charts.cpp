@@ -30,6 +30,34 @@ const char* ChartStem(ChartId id) {
     return "";
 }
 
+const char* ChartFileName(ChartId id) {
+    switch (id) {
+    case ChartId::count_hour:
+        return "Rufe_Uhrzeit";
+    case ChartId::count_hour_ab:
+        return "AufAb_Uhrzeit";
+    case ChartId::w_time:
+        return "Wartezeiten";
+    case ChartId::count:
+        return "Rufe_Etagen";
+    case ChartId::count_a_auf:
+        return "TürA_Auf";
+    case ChartId::count_a_ab:
+        return "TürA_Ab";
+    case ChartId::count_b_auf:
+        return "TürB_Auf";
+    case ChartId::count_b_ab:
+        return "TürB_Ab";
+    case ChartId::Verteil:
+        return "Rufverteilung";
+    case ChartId::Travel:
+        return "Überfahrene_Etagen";
+    case ChartId::RufeZeitEt:
+        return "Rufe_Zeit_Etagen";
+    }
+    return "Diagramm";
+}
+
 ChartOutcome DrawChart(ChartId id, StatisticsStore& store, TChartfx& chart) {
     switch (id) {
     case ChartId::count_hour:

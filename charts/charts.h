@@ -32,6 +32,8 @@ constexpr std::array<ChartId, 11> kAllCharts = {
 
 // The stem the chart's button and check mark share: "count_hour", "w_time", "Verteil", ...
 const char* ChartStem(ChartId id);
+// The chart's short German name for file names (UTF-8): "Wartezeiten", "TürA_Auf", ...
+const char* ChartFileName(ChartId id);
 
 // What the main window does after a chart was drawn: its check mark (the one of the same
 // stem) is enabled, and the all-calls chart also enables the waiting-time button.

@@ -49,6 +49,9 @@ QIcon PrintPicture() {
 QIcon PrinterSetupPicture() {
     return TwoImagePicture(QStringLiteral(":/mainwin/setupbtn.png"));
 }
+QIcon ReportPicture() {
+    return TwoImagePicture(QStringLiteral(":/mainwin/reportbtn.png"));
+}
 QIcon CheckMarkPicture() {
     return TwoImagePicture(QStringLiteral(":/mainwin/haken.png"));
 }

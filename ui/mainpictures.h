@@ -12,6 +12,7 @@ QIcon ExitPicture();         // 16 x 16
 QIcon OpenPicture();         // 16 x 16
 QIcon PrintPicture();        // 16 x 16
 QIcon PrinterSetupPicture(); // 16 x 16
+QIcon ReportPicture();       // 16 x 16, a sheet with a bar chart
 QIcon CheckMarkPicture();    // 18 x 18, green when enabled, grey when not
 
 // The program's icon (64 x 64), ":/mainwin/gruppenstatistik.png".

@@ -11,6 +11,8 @@ Program::Program(StatisticsStore& store, const QStringList& arguments)
     haupt = &main_;
     StatDlg = &chart_;
     EtageDlg = &floorNames_;
+    // The chart window names its files after the statistics file and the chart.
+    QObject::connect(&main_, &Thaupt::chartDrawn, &chart_, &TStatDlg::SetChartOrigin);
     // The main window ends the run, even while the modeless windows are still open.
     QObject::connect(&main_, &Thaupt::closed, QCoreApplication::instance(),
                      &QCoreApplication::quit);

@@ -1,16 +1,29 @@
 #include "statchart.h"
 
+#include "chartexport.h"
+#include "chartprinting.h"
+#include "charttable.h"
 #include "errorbox.h"
 #include "qtchartfx.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QToolButton>
+
+#include <stdexcept>
 
 TStatDlg* StatDlg = nullptr;
 
@@ -30,6 +43,35 @@ constexpr std::int16_t kScreenGap = 40;
 constexpr QRect kChartPlace(16, 24, 609, 329);
 constexpr QRect kPrintPlace(488, 360, 25, 25);
 constexpr QRect kOKPlace(528, 360, 73, 25);
+
+// Pixel images (clipboard, PNG) are drawn at twice the chart's size on screen, sharp enough
+// for a printed document; vector files take the size on screen as their page.
+constexpr int kImageScale = 2;
+
+const QString kImageFilters[] = {QStringLiteral("PNG-Bild (*.png)"),
+                                 QStringLiteral("SVG-Grafik (*.svg)"),
+                                 QStringLiteral("PDF-Dokument (*.pdf)")};
+const ChartFileFormat kImageFormats[] = {ChartFileFormat::Png, ChartFileFormat::Svg,
+                                         ChartFileFormat::Pdf};
+
+// `path` with `suffix`: appended when the name has none, replacing another known one.
+QString WithSuffix(const QString& path, const QString& suffix) {
+    const QFileInfo info(path);
+    if (info.suffix().compare(suffix, Qt::CaseInsensitive) == 0)
+        return path;
+    if (FormatOfPath(path) || info.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
+        return path.left(path.size() - info.suffix().size()) + suffix;
+    return path + QLatin1Char('.') + suffix;
+}
+
+QAction* MenuAction(QWidget* window, const QString& name, const QString& text,
+                    const QKeySequence& keys = {}) {
+    auto* action = new QAction(text, window);
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    window->addAction(action);
+    return action;
+}
 
 QPixmap Picture(const QString& resource, const QSize& size, qreal ratio) {
     QPixmap pixmap(size * ratio);
@@ -53,7 +95,16 @@ QIcon TwoImages(const QString& enabled, const QString& disabled, const QSize& si
 
 TStatDlg::TStatDlg(QWidget* parent)
     : QWidget(parent, Qt::Window), StatChart(new QtChartfx(this)), PrintBtn(new QToolButton(this)),
-      OKBtn(new QPushButton(QStringLiteral("OK"), this)) {
+      OKBtn(new QPushButton(QStringLiteral("OK"), this)),
+      KopierenAction(MenuAction(this, QStringLiteral("KopierenAction"), QStringLiteral("Kopieren"),
+                                QKeySequence::Copy)),
+      BildSpeichernAction(MenuAction(this, QStringLiteral("BildSpeichernAction"),
+                                     QStringLiteral("Als Bild speichern\u2026"),
+                                     QKeySequence::Save)),
+      DatenExportAction(MenuAction(this, QStringLiteral("DatenExportAction"),
+                                   QStringLiteral("Daten exportieren\u2026"))),
+      DruckvorschauAction(MenuAction(this, QStringLiteral("DruckvorschauAction"),
+                                     QStringLiteral("Druckvorschau\u2026"))) {
     InitStatChartResources();
     setObjectName(QStringLiteral("StatDlg"));
     setWindowTitle(QStringLiteral("StatDlg"));
@@ -89,6 +140,26 @@ TStatDlg::TStatDlg(QWidget* parent)
     // An exception of a handler goes into the error box, never through the toolkit's code.
     connect(PrintBtn, &QToolButton::clicked, this, Guarded(this, [this] { PrintBtnClick(); }));
     connect(OKBtn, &QPushButton::clicked, this, Guarded(this, [this] { OKBtnClick(); }));
+
+    // The right-click menu, anywhere in the window, holds the window's actions.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    insertAction(DruckvorschauAction, separator);
+    connect(KopierenAction, &QAction::triggered, this,
+            Guarded(this, [this] { KopierenActionClick(); }));
+    connect(BildSpeichernAction, &QAction::triggered, this,
+            Guarded(this, [this] { BildSpeichernActionClick(); }));
+    connect(DatenExportAction, &QAction::triggered, this,
+            Guarded(this, [this] { DatenExportActionClick(); }));
+    connect(DruckvorschauAction, &QAction::triggered, this,
+            Guarded(this, [this] { DruckvorschauActionClick(); }));
+
+    saveChooser_ = [this](const QString& caption, const QString& proposed, const QString& filters,
+                          QString& filter) {
+        return QFileDialog::getSaveFileName(this, caption, proposed, filters, &filter);
+    };
+    previewRunner_ = [](QPrintPreviewDialog& dialog) { dialog.exec(); };
 }
 
 void TStatDlg::ShowChart() {
@@ -141,4 +212,93 @@ void TStatDlg::resizeEvent(QResizeEvent* event) {
     StatChart->setGeometry(kChartPlace.adjusted(0, 0, grown.width(), grown.height()));
     PrintBtn->setGeometry(kPrintPlace.translated(grown.width(), grown.height()));
     OKBtn->setGeometry(kOKPlace.translated(grown.width(), grown.height()));
+}
+
+void TStatDlg::SetChartOrigin(const QString& statisticsFile, ChartId chart) {
+    statisticsFile_ = statisticsFile;
+    chartName_ = QString::fromUtf8(ChartFileName(chart));
+}
+
+QString TStatDlg::ProposedPath(const QString& suffix) const {
+    const QString name = chartName_ + QLatin1Char('.') + suffix;
+    if (statisticsFile_.isEmpty())
+        return QDir(QDir::homePath()).filePath(name);
+    const QFileInfo file(QDir::fromNativeSeparators(statisticsFile_));
+    return file.absoluteDir().filePath(file.completeBaseName() + QLatin1Char('_') + name);
+}
+
+QSize TStatDlg::ExportSize() const {
+    return StatChart->size();
+}
+
+QString TStatDlg::ChooseSavePath(const QString& caption, const QString& proposedSuffix,
+                                 const QString& filters, QString& filter,
+                                 const std::function<QString()>& suffixOfFilter) const {
+    QString path = saveChooser_
+                       ? saveChooser_(caption, ProposedPath(proposedSuffix), filters, filter)
+                       : QString();
+    if (path.isEmpty())
+        return path;
+    path = WithSuffix(path, suffixOfFilter ? suffixOfFilter() : proposedSuffix);
+    // A name typed without its suffix could hit the statistics file: that is never overwritten.
+    if (!statisticsFile_.isEmpty() &&
+        QFileInfo(path) == QFileInfo(QDir::fromNativeSeparators(statisticsFile_)))
+        throw std::runtime_error("Die Statistikdatei kann nicht \xC3\xBC"
+                                 "berschrieben werden");
+    return path;
+}
+
+void TStatDlg::KopierenActionClick() {
+    QGuiApplication::clipboard()->setMimeData(
+        ChartMimeData(StatChart->shown(), ExportSize() * kImageScale).release());
+}
+
+void TStatDlg::BildSpeichernActionClick() {
+    QStringList filters;
+    for (const QString& f : kImageFilters)
+        filters << f;
+    QString filter = filters.front();
+    // The filter decides the format; the name gets its suffix.
+    ChartFileFormat format = ChartFileFormat::Png;
+    const QString path =
+        ChooseSavePath(QStringLiteral("Als Bild speichern"), QStringLiteral("png"),
+                       filters.join(QStringLiteral(";;")), filter, [&] {
+                           format = kImageFormats[std::max<qsizetype>(0, filters.indexOf(filter))];
+                           return SuffixOf(format);
+                       });
+    if (path.isEmpty())
+        return;
+    const QSize size = format == ChartFileFormat::Png ? ExportSize() * kImageScale : ExportSize();
+    SaveChart(StatChart->shown(), path, format, size);
+}
+
+void TStatDlg::DatenExportActionClick() {
+    const QString filters = QStringLiteral("CSV-Datei (*.csv)");
+    QString filter = filters;
+    const QString path =
+        ChooseSavePath(QStringLiteral("Daten exportieren"), QStringLiteral("csv"), filters, filter);
+    if (path.isEmpty())
+        return;
+    SaveBytes(path, QByteArray::fromStdString(FiguresCsv(StatChart->shown())));
+}
+
+void TStatDlg::DruckvorschauActionClick() {
+    std::unique_ptr<QPrinter> own;
+    QPrinter* printer = StatChart->printer();
+    if (!printer) {
+        own = CurrentPrinter();
+        printer = own.get();
+    }
+    // The page the print button prints: the chart with the paper's gaps.
+    ChartModel paper = StatChart->shown();
+    paper.topGap = kPrintGap;
+    paper.bottomGap = kPrintGap;
+    printer->setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewDialog dialog(printer, this);
+    dialog.setWindowTitle(QStringLiteral("Druckvorschau"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, paper](QPrinter* target) {
+        RunHandler([&] { PrintChartPage(paper, *target); }, this);
+    });
+    if (previewRunner_)
+        previewRunner_(dialog);
 }

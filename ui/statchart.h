@@ -1,9 +1,17 @@
-// TStatDlg: the chart window, which shows the chart drawn last and prints it.
+// TStatDlg: the chart window, which shows the chart drawn last, prints it and takes it along
+// (clipboard, image files, figures as CSV, print preview).
 #pragma once
 
+#include "charts.h"
+
 #include <QSize>
+#include <QString>
 #include <QWidget>
 
+#include <functional>
+
+class QAction;
+class QPrintPreviewDialog;
 class QPushButton;
 class QToolButton;
 class QtChartfx;
@@ -20,10 +28,22 @@ public:
 
     explicit TStatDlg(QWidget* parent = nullptr);
 
+    // Runs a save dialog: caption, proposed path, filters ("a (*.x);;b (*.y)") and the filter
+    // chosen, in and out. The chosen path, or an empty text when it was cancelled.
+    using SaveChooser = std::function<QString(const QString& caption, const QString& proposed,
+                                              const QString& filters, QString& filter)>;
+    // Runs the print preview dialog (modally, by default).
+    using PreviewRunner = std::function<void(QPrintPreviewDialog&)>;
+
     // The controls, created with the window and owned by it.
     QtChartfx* const StatChart;
     QToolButton* const PrintBtn;
     QPushButton* const OKBtn;
+    // The right-click menu's entries, also reached by their keys while the window is active.
+    QAction* const KopierenAction;      // Ctrl+C
+    QAction* const BildSpeichernAction; // Ctrl+S
+    QAction* const DatenExportAction;
+    QAction* const DruckvorschauAction;
 
     // Shows the window without waiting; centred on the screen the first time, brought to the
     // front (and back from its icon) when it is already visible.
@@ -35,11 +55,41 @@ public:
     // Hides the window; the chart stays in StatChart until the next one replaces it.
     void OKBtnClick();
 
+    // The chart as an image and its figures as tab-separated text, in one clipboard entry.
+    void KopierenActionClick();
+    // PNG, SVG or PDF by the filter chosen (the name gets its suffix), at the chart's aspect
+    // ratio.
+    void BildSpeichernActionClick();
+    // The figures as CSV for German Excel.
+    void DatenExportActionClick();
+    // The print preview of exactly the page PrintBtnClick prints; printing from it works.
+    void DruckvorschauActionClick();
+
+    // Where the chart shown comes from, for the names the save dialogs propose
+    // ("<folder>/<file stem>_<chart>.<suffix>").
+    void SetChartOrigin(const QString& statisticsFile, ChartId chart);
+    // The path a save dialog proposes for a file with this suffix.
+    QString ProposedPath(const QString& suffix) const;
+
+    void SetSaveChooser(SaveChooser chooser) { saveChooser_ = std::move(chooser); }
+    void SetPreviewRunner(PreviewRunner runner) { previewRunner_ = std::move(runner); }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QSize ExportSize() const;
+    // The save dialog's path with the suffix of the filter chosen (suffixOfFilter, or else
+    // proposedSuffix); empty when cancelled. Throws when it names the statistics file.
+    QString ChooseSavePath(const QString& caption, const QString& proposedSuffix,
+                           const QString& filters, QString& filter,
+                           const std::function<QString()>& suffixOfFilter = {}) const;
+
     bool placed_ = false; // centred once, when first shown
+    QString statisticsFile_;
+    QString chartName_ = QStringLiteral("Diagramm");
+    SaveChooser saveChooser_;
+    PreviewRunner previewRunner_;
 };
 
 // The one chart window, created once at start-up after the main window.

@@ -12,12 +12,14 @@
 #include "mainpictures.h"
 #include "qtchartfx.h"
 #include "reader.h"
+#include "reportcontent.h"
 #include "statchart.h"
 #include "statetag.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -25,6 +27,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolButton>
 
 #include <stdexcept>
@@ -119,6 +122,9 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     PrinterSetupBtn = ToolButton(this, QStringLiteral("PrinterSetupBtn"), 120,
                                  PrinterSetupPicture(), QStringLiteral("Drucker einrichten"));
     PrinterSetupBtn->setEnabled(false);
+    ReportBtn = ToolButton(this, QStringLiteral("ReportBtn"), 152, ReportPicture(),
+                           QStringLiteral("Bericht als PDF speichern"));
+    ReportBtn->setEnabled(false);
     Label1 = GreyedLabel(this, QStringLiteral("Label1"), 208, 32, QStringLiteral("     "));
     VersionsLabel =
         GreyedLabel(this, QStringLiteral("VersionsLabel"), 504, 32, QStringLiteral("V1.3 "));
@@ -208,6 +214,10 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
         return dialog.selectedFiles().value(0);
     };
     printerSource_ = DefaultCoverPrinter;
+    reportChooser_ = [this](const QString& proposed) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Bericht als PDF speichern"),
+                                            proposed, QStringLiteral("PDF-Dokument (*.pdf)"));
+    };
     chartWindow_ = StatDlgChartWindow();
 
     const auto connectHandler = [this](QToolButton* button, void (Thaupt::*handler)()) {
@@ -218,6 +228,12 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     connectHandler(OpenBtn, &Thaupt::OpenBtnClick);
     connectHandler(PrintBtn, &Thaupt::PrintBtnClick);
     connectHandler(PrinterSetupBtn, &Thaupt::PrinterSetupBtnClick);
+    connectHandler(ReportBtn, &Thaupt::ReportBtnClick);
+    // Ctrl+S is the report button's key: it does nothing while the button is disabled.
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, [this] {
+        if (ReportBtn->isEnabled())
+            ReportBtn->click();
+    });
     connectHandler(count_hourBtn, &Thaupt::count_hourBtnClick);
     connectHandler(count_hour_abBtn, &Thaupt::count_hour_abBtnClick);
     connectHandler(w_timeBtn, &Thaupt::w_timeBtnClick);
@@ -339,6 +355,7 @@ void Thaupt::ShowLastDir() {
 
 void Thaupt::SetButtonsAfterRead() {
     PrintBtn->setEnabled(true);
+    ReportBtn->setEnabled(true);
     for (const ChartId id : kAllCharts) {
         ChartButton(id)->setEnabled(id != ChartId::w_time);
         CheckMark(id)->setEnabled(false);
@@ -360,6 +377,23 @@ std::unique_ptr<QPrinter> DefaultCoverPrinter() {
 void Thaupt::PrintBtnClick() {
     std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : DefaultCoverPrinter();
     PrintCoverSheet(*printer, logo_, CoverLines());
+}
+
+void Thaupt::ReportBtnClick() {
+    // Proposed beside the statistics file, named after it.
+    const QFileInfo statistics(QDir::fromNativeSeparators(FromUtf8(store_.FileName.str())));
+    const QString proposed =
+        statistics.absoluteDir().filePath(statistics.completeBaseName() + "_Bericht.pdf");
+    QString path = reportChooser_ ? reportChooser_(proposed) : QString();
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+        path += QStringLiteral(".pdf");
+    ReportContent content = BuildReportContent(store_);
+    content.coverParagraphs.clear();
+    for (const QString& paragraph : DatenMemo->toPlainText().split(QLatin1Char('\n')))
+        content.coverParagraphs.push_back(paragraph.toStdString());
+    WriteReportPdf(path.toStdString(), content);
 }
 
 void Thaupt::PrinterSetupBtnClick() {
@@ -385,6 +419,7 @@ void Thaupt::DrawChartOf(ChartId id) {
     CheckMark(outcome.checkMark)->setEnabled(true);
     if (outcome.enablesWaitingTime)
         w_timeBtn->setEnabled(true);
+    emit chartDrawn(FromUtf8(store_.FileName.str()), id);
 }
 
 void Thaupt::count_hourBtnClick() {

@@ -33,6 +33,9 @@ public:
     using FileChooser = std::function<QString(QFileDialog&)>;
     // The printer the cover sheet goes to; throws when there is none.
     using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
+    // Runs the save dialog of the report with the proposed path; the chosen path, or an empty
+    // text when it was cancelled.
+    using ReportChooser = std::function<QString(const QString& proposed)>;
 
     // Runs FormCreate: reads the last folder.
     explicit Thaupt(StatisticsStore& store, QWidget* parent = nullptr);
@@ -44,6 +47,7 @@ public:
     QToolButton* OpenBtn;
     QToolButton* PrintBtn;
     QToolButton* PrinterSetupBtn;
+    QToolButton* ReportBtn; // and Ctrl+S
     QLabel* Label1;
     QLabel* VersionsLabel;
     QToolButton* count_hourBtn;
@@ -82,6 +86,9 @@ public:
     void OpenBtnClick();
     void PrintBtnClick();
     void PrinterSetupBtnClick();
+    // Saves the report as PDF: the memo's text as the cover sheet, then the eleven charts with
+    // the current floor names, as the report tool writes it.
+    void ReportBtnClick();
     void count_hourBtnClick();
     void count_hour_abBtnClick();
     void w_timeBtnClick();
@@ -114,10 +121,13 @@ public:
     void SetChartWindow(ChartWindow chartWindow) { chartWindow_ = std::move(chartWindow); }
     void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
     void SetPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
+    void SetReportChooser(ReportChooser chooser) { reportChooser_ = std::move(chooser); }
 
 signals:
     // The window was closed: the run ends.
     void closed();
+    // A chart button drew its chart from the statistics file (a path, as loaded).
+    void chartDrawn(const QString& statisticsFile, ChartId chart);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -136,6 +146,7 @@ private:
     std::array<QToolButton*, kAllCharts.size()> checkMarks_{};
     ChartWindow chartWindow_;
     FileChooser fileChooser_;
+    ReportChooser reportChooser_;
     PrinterSource printerSource_;
     TKennzahlenDlg* kennzahlen_ = nullptr;
 };

@@ -24,7 +24,9 @@ const std::string kSample = GS_EXAMPLES "/buerohaus-14.csv";
 TEST(ReportExport, PdfIsCoverKeyFiguresThenElevenLandscapeChartPages) {
     TempDir dir;
     const std::string pdf = dir.write("bericht.pdf", "alt"); // replaced
-    const auto [status, out] = RunTool("--pdf " + pdf + " " GS_EXAMPLES "/hochhaus-40.csv");
+    const std::string names = dir.write("namen.txt", "Keller\nFoyer\n");
+    const auto [status, out] = RunTool("--kunde Stadtwerke --etagen " + names + " --pdf " + pdf +
+                                       " " GS_EXAMPLES "/hochhaus-40.csv");
     ASSERT_EQ(status, 0) << out;
     const auto pages = PdfPages(pdf);
     ASSERT_EQ(pages.size(), 13u);
@@ -32,7 +34,9 @@ TEST(ReportExport, PdfIsCoverKeyFiguresThenElevenLandscapeChartPages) {
         EXPECT_EQ(pages[i].first > pages[i].second, i > 1) << "cover and key figures upright " << i;
     // The cover sheet, the key figures, then the charts in button order.
     EXPECT_NE(PdfText(pdf, 1).find("Anzahl Stockwerke: 40"), std::string::npos);
+    EXPECT_NE(PdfText(pdf, 1).find("Kunde: Stadtwerke"), std::string::npos);
     EXPECT_NE(PdfText(pdf, 2).find("Bewertung der mittleren Wartezeit"), std::string::npos);
+    EXPECT_NE(PdfText(pdf, 6).find("Foyer"), std::string::npos); // all calls over the floors
     EXPECT_NE(PdfText(pdf, 13).find("Rufe über der Uhrzeit und den Etagen"), std::string::npos);
     // Vector pages: the logo is the one picture, kept lossless; every font is embedded.
     const std::string images = RunCommand("pdfimages -list '" + pdf + "' | tail -n +3");
@@ -63,6 +67,29 @@ TEST(ReportExport, PngWritesElevenImagesNamedByChart) {
                 << id;
         }
     }
+}
+
+TEST(ReportExport, CsvBlocksAndSvgFiles) {
+    TempDir dir;
+    const std::string csv = dir.file("zahlen.csv"), svg = dir.file("svg");
+    const auto [status, out] = RunTool("--csv " + csv + " --svg " + svg + " " + kSample);
+    ASSERT_EQ(status, 0) << out;
+    // A block per chart, headed by its title, one empty line between blocks.
+    const std::string text = ReadBytes(csv);
+    EXPECT_EQ(text.rfind("\xEF\xBB\xBF"
+                         "Anzahl der Außenrufe über der Uhrzeit\r\n",
+                         0),
+              0u)
+        << text;
+    std::size_t blocks = 1;
+    for (std::size_t at = 0; (at = text.find("\r\n\r\n", at)) != std::string::npos; ++at)
+        ++blocks;
+    EXPECT_EQ(blocks, 11u);
+    EXPECT_NE(text.find("Schächte\r\n;Rufverteilung\r\n"), std::string::npos) << text;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(svg), {}), 11);
+    EXPECT_NE(
+        ReadBytes(svg + "/w_time.svg").find(">Durchschnittliche Wartezeit auf den Etagen</text>"),
+        std::string::npos);
 }
 
 TEST(ReportExport, FailuresWriteNothing) {

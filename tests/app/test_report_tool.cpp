@@ -112,10 +112,27 @@ TEST(ReportTool, BundledSampleIsConsistent) {
                                           "oder gesperrt?"}));
 }
 
+TEST(ReportTool, CoverFieldsAndFloorNames) {
+    TempDir dir;
+    const std::string path = dir.write("beispiel.csv", WorkedExampleFile());
+    const std::string names = dir.write("namen.txt", "\xEF\xBB\xBFTiefgarage\r\nFoyer Süd\n");
+    const ToolRun run = RunTool("--json --kunde 'Stadtwerke Süd' --kommission K-4711 --etagen " +
+                                names + " " + path);
+    ASSERT_EQ(run.status, 0) << run.out;
+    const auto report = nlohmann::json::parse(run.out);
+    EXPECT_EQ(report["cover"][2], "Kunde: Stadtwerke Süd");
+    EXPECT_EQ(report["cover"][4], "Kommission: K-4711");
+    EXPECT_EQ(Charts(report)["count"]["categories"], nlohmann::json({"Tiefgarage", "Foyer Süd"}));
+    EXPECT_EQ(Charts(report)["RufeZeitEt"]["series"][1]["legend"], "Foyer Süd");
+}
+
 TEST(ReportTool, ErrorsAndUsage) {
     TempDir dir;
     std::string bytes = WorkedExampleFile();
     const std::string bad = dir.write("bad.csv", bytes.replace(bytes.find("350"), 3, "3x0"));
+    const std::string good = dir.write("gut.csv", WorkedExampleFile());
+    const std::string longName = dir.write("lang.txt", "KG\nErdgeschoss\n");
+    const std::string omega = dir.write("omega.txt", "KG\nEG\n\xCE\xA9\n");
     const struct {
         std::string args;
         int status;
@@ -126,6 +143,12 @@ TEST(ReportTool, ErrorsAndUsage) {
         {"", 2, "Aufruf:"},
         {"--frobnicate x.csv", 2, "unbekannte Option"},
         {"a.csv b.csv", 2, "nur eine Datei"},
+        {"--etagen " + longName + " " + good, 1,
+         longName + ", Zeile 2: „Erdgeschoss“ ist länger als 10 Zeichen"},
+        {"--etagen " + omega + " " + good, 1,
+         omega + ", Zeile 3: „Ω“ enthält Zeichen außerhalb von Windows-1252"},
+        {"--etagen " + dir.file("fehlt.txt") + " " + good, 1, "Datei nicht gefunden"},
+        {good + " --kunde", 2, "--kunde braucht einen Wert"},
         {GS_EXAMPLES "/buerohaus-14.csv", 0, "Kennzahlen\nZeitraum\n  Start: 01.11.26 00:00"},
     };
     for (const auto& c : cases) {

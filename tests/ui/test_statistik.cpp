@@ -2,6 +2,7 @@
 // cover sheet and its print, the last folder), the chart window, the floor names dialog and the
 // error box.
 #include "appsetup.h"
+#include "charttable.h"
 #include "coverprint.h"
 #include "cp1252.h"
 #include "errorbox.h"
@@ -18,6 +19,7 @@
 #include "statistik.h"
 #include "testfiles.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -25,18 +27,23 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSettings>
+#include <QSvgRenderer>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -45,6 +52,8 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+const std::string kSample = GS_EXAMPLES "/buerohaus-14.csv";
+
 QStringList Sorted(QStringList names) {
     names.sort();
     return names;
@@ -52,9 +61,9 @@ QStringList Sorted(QStringList names) {
 
 const QStringList kAtStart = {"ExitBtn", "OpenBtn", "PrintBtn"};
 const QStringList kAfterLoad =
-    kAtStart + QStringList{"count_hourBtn", "count_hour_abBtn", "countBtn",      "count_a_aufBtn",
-                           "count_a_abBtn", "count_b_aufBtn",   "count_b_abBtn", "VerteilBtn",
-                           "TravelBtn",     "RufeZeitEtBtn",    "KennzahlenBtn"};
+    kAtStart + QStringList{"ReportBtn",      "count_hourBtn", "count_hour_abBtn", "countBtn",
+                           "count_a_aufBtn", "count_a_abBtn", "count_b_aufBtn",   "count_b_abBtn",
+                           "VerteilBtn",     "TravelBtn",     "RufeZeitEtBtn",    "KennzahlenBtn"};
 
 } // namespace
 
@@ -131,7 +140,7 @@ private slots:
         QStringList texts = {
             w->windowTitle(),         w->ExitBtn->toolTip(),         w->OpenBtn->toolTip(),
             w->PrintBtn->toolTip(),   w->PrinterSetupBtn->toolTip(), w->Label1->text(),
-            w->VersionsLabel->text(), w->DatenMemo->toolTip()};
+            w->VersionsLabel->text(), w->DatenMemo->toolTip(),       w->ReportBtn->toolTip()};
         for (int i = 0; i < int(kAllCharts.size()); ++i) {
             texts << w->ChartButton(kAllCharts[i])->text();
             QCOMPARE(w->ChartButton(kAllCharts[i])->geometry(), QRect(24, 72 + 24 * i, 145, 25));
@@ -140,12 +149,14 @@ private slots:
         QCOMPARE(texts.join('|'),
                  QStringLiteral("QVL Gruppenstatistik|Exit|Statistik File öffnen|Deckblatt drucken|"
                                 "Drucker einrichten|     |V1.3 |hier können Deckblattdaten "
-                                "eingetragen werden|Außenrufe über Uhrzeit |Auf/Ab-Rufe über "
+                                "eingetragen werden|Bericht als PDF speichern|Außenrufe über "
+                                "Uhrzeit |Auf/Ab-Rufe über "
                                 "Uhrzeit |Wartezeiten über Etage|Alle Außenrufe über Etage|"
                                 "Außenrufe Tür A Auf|Außenrufe Tür A Ab|Außenrufe Tür B Auf|"
                                 "Außenrufe Tür B Ab|Rufverteilung|überfahrene Etagen|Rufe über "
                                 "Zeit und Etagen"));
         QCOMPARE(w->LogoImage->pixmap().size(), QSize(360, 147));
+        QCOMPARE(w->ReportBtn->geometry(), QRect(152, 24, 25, 25));
         QCOMPARE(w->OpenDlg->nameFilters(), QStringList{"Statistik-Files (*.csv)"});
     }
 
@@ -214,6 +225,34 @@ private slots:
         QCOMPARE(EnabledButtons(), Sorted(kAfterLoad));
         QVERIFY(w->DatenMemo->toPlainText().startsWith(QLatin1String("QVL Gruppenstatistik ")));
         QVERIFY(etage->isVisible());
+    }
+
+    void reportFromTheMainWindow() {
+        QString proposed, chosen;
+        w->SetReportChooser([&](const QString& p) {
+            proposed = p;
+            return chosen;
+        });
+        QTest::keySequence(w.get(), QKeySequence::Save); // nothing loaded: nothing to save
+        QVERIFY(proposed.isEmpty());
+        Open(Example());
+        etage->close();
+        store.FloorNames[0] = "Keller";
+        QString memo = w->DatenMemo->toPlainText();
+        w->DatenMemo->setPlainText(memo.replace("Kunde: \n", "Kunde: Stadtwerke Süd\n"));
+        const QString folder = Q(files->path().string()) + "/";
+        for (const QString name : {"fehlt/x.pdf", "bericht"}) {
+            boxes.clear();
+            chosen = folder + name;
+            QTest::keySequence(w.get(), QKeySequence::Save);
+            QCOMPARE(proposed, folder + "stat_Bericht.pdf");
+            QCOMPARE(boxes.size(), name.startsWith("fehlt") ? 1 : 0); // unwritable: the box
+        }
+        QVERIFY(!QFileInfo::exists(folder + "fehlt"));
+        const std::string pdf = files->file("bericht.pdf");
+        QVERIFY(PdfPages(pdf).size() > kAllCharts.size());
+        QVERIFY(Q(PdfText(pdf, 1)).contains("Kunde: Stadtwerke Süd"));
+        QVERIFY(Q(PdfText(pdf)).contains("Keller"));
     }
 
     void coverSheetOnPaper() {
@@ -416,6 +455,97 @@ private slots:
         const auto pages = PdfPages(files->file("chart.pdf"));
         QVERIFY(pages.size() == 1 && pages[0].first > pages[0].second);
         QVERIFY(PdfText(files->file("chart.pdf")).find("Etagen") != std::string::npos);
+    }
+
+    void takingTheChartAlong() {
+        TStatDlg dlg;
+        const std::string stats = files->write("buerohaus-14.csv", ReadBytes(kSample));
+        LoadStatisticsFile(store, stats);
+        DrawChart(ChartId::w_time, store, *dlg.StatChart);
+        dlg.SetChartOrigin(Q(stats), ChartId::w_time);
+        const ChartModel& shown = dlg.StatChart->shown();
+        QStringList menu;
+        for (QAction* a : dlg.actions())
+            menu << a->text() + " " + a->shortcut().toString();
+        QCOMPARE(menu.join("|"), QStringLiteral("Kopieren Ctrl+C|Als Bild speichern… Ctrl+S|Daten "
+                                                "exportieren… | |Druckvorschau… "));
+
+        // Ctrl+C: one clipboard entry with the picture and the figures as a table.
+        dlg.ShowChart();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QTest::keySequence(&dlg, QKeySequence::Copy);
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(copied->hasImage() && !qvariant_cast<QImage>(copied->imageData()).isNull());
+        QCOMPARE(copied->text(), Q(FiguresText(shown)));
+        QVERIFY(copied->text().startsWith("Etagen\tAb-Rufe\tAuf-Rufe\r\n"));
+
+        // The save dialogs: proposed name, the filter's format, nothing half-written.
+        QString proposed, chosen, filter;
+        dlg.SetSaveChooser([&](const QString&, const QString& p, const QString&, QString& f) {
+            proposed = p;
+            if (!filter.isEmpty())
+                f = filter;
+            return chosen;
+        });
+        const QString folder = Q(files->path().string()) + "/";
+        const struct {
+            QAction* action;
+            QString filter, chosen, written, proposed;
+            std::string starts;
+        } saves[] = {
+            {dlg.BildSpeichernAction, "", "a.png", "a.png", "buerohaus-14_Wartezeiten.png",
+             "\x89PNG"},
+            {dlg.BildSpeichernAction, "SVG-Grafik (*.svg)", "b", "b.svg", "", "<?xml"},
+            {dlg.BildSpeichernAction, "PDF-Dokument (*.pdf)", "c.png", "c.pdf", "", "%PDF"},
+            {dlg.DatenExportAction, "", "d", "d.csv", "buerohaus-14_Wartezeiten.csv",
+             "\xEF\xBB\xBF"},
+            {dlg.DatenExportAction, "", "buerohaus-14", "", "", ""}, // the statistics file
+            {dlg.DatenExportAction, "", "fehlt/e.csv", "", "", ""},
+        };
+        for (const auto& c : saves) {
+            boxes.clear();
+            filter = c.filter;
+            chosen = c.chosen.isEmpty() ? "" : folder + c.chosen;
+            c.action->trigger();
+            if (!c.proposed.isEmpty())
+                QCOMPARE(proposed, folder + c.proposed);
+            if (c.written.isEmpty()) {
+                QVERIFY2(boxes.size() == 1, qPrintable(c.chosen));
+                continue;
+            }
+            QCOMPARE(boxes, QStringList());
+            const std::string bytes = ReadBytes(files->file(c.written.toStdString()));
+            QVERIFY2(bytes.rfind(c.starts, 0) == 0, qPrintable(c.written));
+        }
+        QCOMPARE(ReadBytes(stats), ReadBytes(kSample));
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(files->path()), {}), 5);
+        // The vector files hold the chart's title as text, on a page of the chart's shape.
+        const QString title = Q(shown.heading());
+        QVERIFY(QSvgRenderer(Q(files->file("b.svg"))).isValid());
+        QVERIFY(Q(ReadBytes(files->file("b.svg"))).contains(">" + title + "</text>"));
+        QVERIFY(Q(PdfText(files->file("c.pdf"))).contains(title));
+        const auto page = PdfPages(files->file("c.pdf")).at(0);
+        QCOMPARE(qRound(100 * page.first / page.second),
+                 qRound(100.0 * dlg.StatChart->width() / dlg.StatChart->height()));
+        QCOMPARE(Q(ReadBytes(files->file("d.csv"))), Q(FiguresCsv(shown)));
+
+        // The preview shows the printed page, and printing from it prints that page.
+        QPrinter paper(QPrinter::HighResolution);
+        paper.setOutputFileName(Q(files->file("vorschau.pdf")));
+        dlg.StatChart->setPrinter(&paper);
+        int previewPages = 0;
+        dlg.SetPreviewRunner([&](QPrintPreviewDialog& preview) {
+            auto* view = preview.findChild<QPrintPreviewWidget*>();
+            view->updatePreview();
+            previewPages = view->pageCount();
+            view->print();
+        });
+        dlg.DruckvorschauAction->trigger();
+        QCOMPARE(previewPages, 1);
+        const auto printed = PdfPages(files->file("vorschau.pdf"));
+        QVERIFY(printed.size() == 1 && printed[0].first > printed[0].second);
+        QVERIFY(Q(PdfText(files->file("vorschau.pdf"))).contains(title));
+        QCOMPARE(dlg.StatChart->TopGap(), 40);
     }
 
     // --- The key-figures window ------------------------------------------------------------

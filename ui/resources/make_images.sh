@@ -63,6 +63,12 @@ setup_icon() { # colour accent output: a printer with a spanner mark
     -draw "rectangle 3,9 10,13" \
     -stroke "$2" -strokewidth 2 -draw "line 10,15 15,10" "$3"
 }
+report_icon() { # colour accent output: a sheet with a folded corner and a bar chart on it
+  convert -size $((16 * S))x$((16 * S)) xc:none -affine $S,0,0,$S,0,0 -fill white -stroke "$1" -strokewidth 1 \
+    -draw "polygon 2,0 10,0 14,4 14,15 2,15" -fill "$1" -draw "polygon 10,0 10,4 14,4" \
+    -stroke none -fill "$2" -draw "rectangle 4,10 5,13" -draw "rectangle 7,6 8,13" \
+    -fill "$1" -draw "rectangle 10,8 11,13" "$3"
+}
 pair() { # name drawer
   "$2" "$BLUE" "$AMBER" /tmp/gs_on.png
   "$2" '#9a9a9a' '#c4c4c4' /tmp/gs_off.png
@@ -77,6 +83,7 @@ for S in 1 2; do
   pair "openbtn$suffix" open_icon
   pair "printbtn$suffix" print_icon
   pair "setupbtn$suffix" setup_icon
+  pair "reportbtn$suffix" report_icon
 done
 rm -f /tmp/gs_on.png /tmp/gs_off.png /tmp/gs_tick_on.png /tmp/gs_tick_off.png
 

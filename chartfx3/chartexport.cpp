@@ -1,0 +1,126 @@
+#include "chartexport.h"
+
+#include "chartdrawing.h"
+#include "charttable.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <stdexcept>
+
+namespace {
+
+// Pixels per inch of the chart's own layout and of the SVG; PDF pages are drawn at kPdfDpi.
+constexpr int kScreenDpi = 96;
+constexpr int kPdfDpi = 300;
+
+QString Q(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+[[noreturn]] void CannotWrite(const QString& path, const QString& why) {
+    QString text =
+        QStringLiteral("Die Datei \u201E%1\u201C kann nicht geschrieben werden").arg(path);
+    if (!why.isEmpty())
+        text += QStringLiteral(": ") + why;
+    throw std::runtime_error(text.toStdString());
+}
+
+// Draws the chart into `device` with a painter; false when the painter cannot start.
+bool Paint(const ChartModel& chart, QPaintDevice& device, const QRectF& target, double dpi) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    PaintChart(chart, painter, target, dpi);
+    return painter.end();
+}
+
+QByteArray Encode(const ChartModel& chart, ChartFileFormat format, const QSize& size) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const QString title = Q(chart.heading());
+    bool painted = false;
+    switch (format) {
+    case ChartFileFormat::Png:
+        painted = ChartImage(chart, size).save(&buffer, "PNG");
+        break;
+    case ChartFileFormat::Svg: {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setResolution(kScreenDpi);
+        svg.setTitle(title);
+        painted = Paint(chart, svg, QRectF(QPointF(0, 0), QSizeF(size)), kScreenDpi);
+        break;
+    }
+    case ChartFileFormat::Pdf: {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(kPdfDpi);
+        pdf.setCreator(QStringLiteral("Gruppenstatistik"));
+        pdf.setTitle(title);
+        const QSizeF points = QSizeF(size) * 72.0 / kScreenDpi;
+        pdf.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait,
+                                      QMarginsF(0, 0, 0, 0)));
+        painted = Paint(chart, pdf, QRectF(0, 0, pdf.width(), pdf.height()), kPdfDpi);
+        break;
+    }
+    }
+    return painted ? buffer.data() : QByteArray();
+}
+
+} // namespace
+
+std::optional<ChartFileFormat> FormatOfPath(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (ChartFileFormat format :
+         {ChartFileFormat::Png, ChartFileFormat::Svg, ChartFileFormat::Pdf})
+        if (suffix == SuffixOf(format))
+            return format;
+    return std::nullopt;
+}
+
+QString SuffixOf(ChartFileFormat format) {
+    switch (format) {
+    case ChartFileFormat::Svg:
+        return QStringLiteral("svg");
+    case ChartFileFormat::Pdf:
+        return QStringLiteral("pdf");
+    case ChartFileFormat::Png:
+        break;
+    }
+    return QStringLiteral("png");
+}
+
+void SaveBytes(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        CannotWrite(path, file.errorString());
+    if (file.write(bytes) != bytes.size())
+        CannotWrite(path, file.errorString());
+    if (!file.commit())
+        CannotWrite(path, file.errorString());
+}
+
+void SaveChart(const ChartModel& chart, const QString& path, ChartFileFormat format,
+               const QSize& size) {
+    // Drawn completely before the file is touched: a drawing that fails leaves no file behind.
+    const QByteArray bytes = Encode(chart, format, size.expandedTo(QSize(1, 1)));
+    if (bytes.isEmpty())
+        CannotWrite(path, QString());
+    SaveBytes(path, bytes);
+}
+
+std::unique_ptr<QMimeData> ChartMimeData(const ChartModel& chart, const QSize& size) {
+    auto data = std::make_unique<QMimeData>();
+    data->setImageData(ChartImage(chart, size));
+    data->setText(Q(FiguresText(chart)));
+    return data;
+}
