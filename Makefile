@@ -16,15 +16,16 @@ FUZZ_SECONDS ?= 60
 
 # Debian packages the project builds and tests with.
 PACKAGES = build-essential cmake pkg-config \
-  qt6-base-dev qt6-svg-dev \
+  qt6-base-dev qt6-svg-dev libpng-dev \
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
   fonts-liberation poppler-utils xvfb xauth qt6-translations-l10n \
   $(HARDENING_PACKAGES)
 # Fuzzing, the Windows cross-check and bench/measure.sh: clang-14 with libFuzzer's runtime
 # (libclang-rt-14-dev, which clang only recommends), llvm-14 for llvm-symbolizer (readable
-# fuzzer reports), python3 for the seed corpus, MinGW-w64 for 32-bit Windows, hyperfine, time.
+# fuzzer reports), python3 for the seed corpus, MinGW-w64 for 32-bit Windows, hyperfine, time,
+# and gnuplot-nox, which the gnuplot script that measure.sh times the PDF report against needs.
 HARDENING_PACKAGES = clang-14 libclang-rt-14-dev llvm-14 python3 g++-mingw-w64-i686-win32 \
-  hyperfine time
+  hyperfine time gnuplot-nox
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -7,6 +7,10 @@
 #include "store.h"
 #ifdef GS_REPORT_EXPORT
 #include "reportexport.h"
+
+#include <dlfcn.h>
+#include <filesystem>
+#include <system_error>
 #endif
 
 #include <cmath>
@@ -77,6 +81,38 @@ void PrintText(StatisticsStore& store, const std::vector<std::string>& cover) {
 }
 
 #ifdef GS_REPORT_EXPORT
+// The export module lies beside the tool in the build tree and in lib/gruppenstatistik beside
+// its bin when installed. Found by full path: a search by name would depend on who calls
+// dlopen (a sanitizer's interceptor has no run path of ours).
+void* LoadExportModule() {
+    std::error_code failed;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", failed);
+    void* module = nullptr;
+    for (const char* folder : {"", "../lib/gruppenstatistik/"}) {
+        const std::filesystem::path path =
+            self.parent_path() / (folder + std::string(kExportModule));
+        if (!module)
+            module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    }
+    return module;
+}
+
+// --pdf, --csv, --png and --svg through the export module, which brings Qt; loaded only for
+// them.
+bool RunExport(const ExportRequest& request, StatisticsStore& store, std::string& error) {
+    void* module = LoadExportModule();
+    const auto entry =
+        module ? reinterpret_cast<ExportEntry>(dlsym(module, kExportEntry)) : nullptr;
+    if (!entry) {
+        const char* why = dlerror();
+        error =
+            std::string("PDF, CSV, PNG und SVG sind nicht verf\xC3\xBCgbar: ") + (why ? why : "");
+        return false;
+    }
+    // The module stays loaded: Qt's libraries are not made to be unloaded.
+    return entry(request, store, error);
+}
+
 // "1200x650": both sides 1..20000 pixels.
 bool ParseSize(const char* text, int& width, int& height) {
     char x = 0;
@@ -93,9 +129,11 @@ int main(int argc, char** argv) {
     bool json = false;
     std::string path, kunde, kommission, etagen, comparisonPath;
 #ifdef GS_REPORT_EXPORT
-    std::string pdf, csv, png, svg;
-    int width = kPngWidth;
-    int height = kPngHeight;
+    ExportRequest request;
+    request.program = argv[0];
+    std::string &pdf = request.pdf, &csv = request.csv, &png = request.png, &svg = request.svg;
+    int& width = request.width;
+    int& height = request.height;
 #endif
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -176,20 +214,15 @@ int main(int argc, char** argv) {
     try {
         bool exported = false;
 #ifdef GS_REPORT_EXPORT
-        if (!csv.empty()) {
+        if (!pdf.empty() || !csv.empty() || !png.empty() || !svg.empty()) {
             exported = true;
-            ExportCsv(csv, store);
-        }
-        if (!pdf.empty() || !png.empty() || !svg.empty()) {
-            exported = true;
-            WithQtApplication(argv[0], [&] {
-                if (!pdf.empty())
-                    ExportPdf(pdf, store, cover, comparison);
-                if (!png.empty())
-                    ExportPngs(png, store, width, height);
-                if (!svg.empty())
-                    ExportSvgs(svg, store, width, height);
-            });
+            request.cover = cover;
+            request.comparison = comparison;
+            std::string error;
+            if (!RunExport(request, store, error)) {
+                std::fprintf(stderr, "gruppenstatistik-report: %s\n", error.c_str());
+                return 1;
+            }
         }
 #endif
         if (json)

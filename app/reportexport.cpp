@@ -9,10 +9,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageWriter>
 #include <QSaveFile>
+
+#include <png.h>
 
 #include <algorithm>
 #include <atomic>
@@ -23,9 +25,58 @@
 
 namespace {
 
-// zlib level 1 (see QImageWriter::setQuality for PNG): a fifth of the default level's time for
-// a tenth more bytes on these flat-coloured charts.
-constexpr int kPngQuality = 80;
+// PNG with one row filter (Up) and zlib level 1: QImageWriter tries all five filters on every
+// row, which on these flat-coloured charts costs more than the compression and saves little;
+// this writes the same size in less than half the time.
+constexpr int kPngLevel = 1;
+
+[[noreturn]] void PngFailed(png_structp png, png_const_charp /*message*/) {
+    png_longjmp(png, 1);
+}
+
+void PngWarning(png_structp /*png*/, png_const_charp /*message*/) {}
+
+void PngWrite(png_structp png, png_bytep data, png_size_t length) {
+    auto* out = static_cast<QIODevice*>(png_get_io_ptr(png));
+    if (out->write(reinterpret_cast<const char*>(data), static_cast<qint64>(length)) !=
+        static_cast<qint64>(length))
+        png_error(png, "write");
+}
+
+void PngFlush(png_structp /*png*/) {}
+
+// The image (RGB32) as 8-bit RGB PNG; false when writing failed. No C++ object lives between
+// the setjmp and libpng's longjmp on an error.
+bool EncodePng(const QImage& image, QIODevice& out) {
+    png_structp png =
+        png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFailed, PngWarning);
+    if (!png)
+        return false;
+    png_infop info = png_create_info_struct(png);
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    png_set_write_fn(png, &out, PngWrite, PngFlush);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()),
+                 static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
+    png_set_compression_level(png, kPngLevel);
+    png_write_info(png, info);
+    // RGB32 pixels are 0xffRRGGBB words: in memory B, G, R, 0xff on little-endian machines.
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    png_set_bgr(png);
+    png_set_filler(png, 0, PNG_FILLER_AFTER);
+#else
+    png_set_filler(png, 0, PNG_FILLER_BEFORE);
+#endif
+    for (int y = 0; y < image.height(); ++y)
+        png_write_row(png, image.constScanLine(y));
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
 
 QString Q(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -43,10 +94,8 @@ void WritePng(const QString& name, const ChartModel& chart, int width, int heigh
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly))
         CannotWrite(name, file.errorString());
-    QImageWriter writer(&file, "png");
-    writer.setQuality(kPngQuality);
-    if (!writer.write(image))
-        CannotWrite(name, writer.errorString());
+    if (!EncodePng(image, file))
+        CannotWrite(name, file.errorString());
     if (!file.commit())
         CannotWrite(name, file.errorString());
 }

@@ -3,7 +3,10 @@
 #   - gs_bench: medians of 10 repetitions (chart images and the PDF report when Qt is built);
 #   - the program's start to its shown main window, as a whole process (gs_showprobe),
 #     offscreen and under Xvfb;
-#   - the whole PDF report of a 40-floor file as a process, and its peak memory.
+#   - the whole PDF report of a 40-floor file as a process, and its peak memory;
+#   - the same side by side with bench/peer/gnuplot_report.sh (gnuplot-nox), alternating runs:
+#     the median of the per-round ratios of the two wall times;
+#   - the eleven PNG images (1200 x 650) and the JSON report as processes.
 # Steps whose programs are not built are skipped with a note.
 #   bench/measure.sh [BUILD]   BUILD: the build folder, from the repository's root (default
 #                              build); RUNS=20 runs per process figure
@@ -87,12 +90,48 @@ else
 fi
 
 report=$BUILD/app/gruppenstatistik-report
+peer=bench/peer/gnuplot_report.sh
+
+# Wall time of a command in µs (bash's own clock: no process started around it).
+wall_us() {
+  local t=${EPOCHREALTIME/./}
+  "$@" >/dev/null 2>&1
+  echo $(( ${EPOCHREALTIME/./} - t ))
+}
+
+# The tool's --pdf against the gnuplot script, in alternating order (each goes first in half
+# the rounds), after 3 warm-up rounds: the median of the per-round ratios tool/script.
+side_by_side() {
+  local i a b
+  for i in 1 2 3; do wall_us $cmd; wall_us "$peer" "$SAMPLE" "$work/peer.pdf"; done >/dev/null
+  for ((i = 0; i < RUNS; i++)); do
+    if (( i % 2 )); then
+      a=$(wall_us $cmd); b=$(wall_us "$peer" "$SAMPLE" "$work/peer.pdf")
+    else
+      b=$(wall_us "$peer" "$SAMPLE" "$work/peer.pdf"); a=$(wall_us $cmd)
+    fi
+    echo "$a $b"
+  done | awk '{r[NR] = $1 / $2; ta[NR] = $1; tb[NR] = $2}
+    function median(x, n,   i, j, t) {
+      for (i = 2; i <= n; i++) for (j = i; j > 1 && x[j-1] > x[j]; j--) { t = x[j]; x[j] = x[j-1]; x[j-1] = t }
+      return n % 2 ? x[(n+1)/2] : (x[n/2] + x[n/2+1]) / 2 }
+    END { printf "%.2fx (tool %.1f ms, script %.1f ms, medians of %d rounds)\n",
+          median(r, NR), median(ta, NR) / 1e3, median(tb, NR) / 1e3, NR }'
+}
+
 if [ -x "$report" ] && "$report" --help 2>&1 | grep -q -- --pdf; then
   cmd="$report --pdf $work/report.pdf $SAMPLE"
   echo "== PDF report of $SAMPLE as a process: median $(median_ms "$cmd") ms"
   /usr/bin/time -f '%M' -o "$work/rss" $cmd
   echo "== PDF report peak memory: $(( $(cat "$work/rss") / 1024 )) MB" \
     "($(stat -c %s "$work/report.pdf") bytes of PDF)"
+  if command -v gnuplot >/dev/null; then
+    echo "== PDF report against the gnuplot script: $(side_by_side)"
+  else
+    skip "no gnuplot (apt-get install gnuplot-nox): no side-by-side ratio"
+  fi
+  echo "== eleven PNG images 1200x650 as a process: median" \
+    "$(median_ms "$report --png $work/png $SAMPLE") ms"
 else
   skip "the report tool has no --pdf"
 fi

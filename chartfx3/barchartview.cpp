@@ -81,7 +81,7 @@ BarChartView::BarChartView(const ChartModel& chart, const QSizeF& size)
             x += item;
         }
         legend_ = QRectF(8, top, w - 16, legendRows_ * metrics.height());
-        top += legend_.height() + 6;
+        top += legend_.height() + 8;
     }
     // Both axis titles keep their places with or without a title or data on the other axis.
     const QFontMetricsF titleMetrics(AxisTitleFont());
@@ -102,7 +102,10 @@ BarChartView::BarChartView(const ChartModel& chart, const QSizeF& size)
     const double slot = points_ > 0 ? std::max(0.0, right - left) / points_ : 0;
 
     labelFont_ = CategoryFont(chart_);
-    plan_ = PlanLabels(labels_, labelFont_, slot);
+    // Without points the labels' row keeps the height of flat labels, so that the category
+    // title stays where a chart with data has it.
+    plan_ = points_ > 0 ? PlanLabels(labels_, labelFont_, slot)
+                        : LabelPlan{0, 1, labelFont_.pixelSize()};
     labelFont_.setPixelSize(plan_.pixelSize);
     const QFontMetricsF labelMetrics(labelFont_);
     if (plan_.angle == 0) {

@@ -40,7 +40,7 @@ PieChartView::PieChartView(const ChartModel& chart, const QSizeF& size)
         heading_ = QRectF(0, top, size_.width(), headingMetrics.height());
         top += headingMetrics.height() + 6;
     }
-    double right = size_.width() - 12;
+    double right = size_.width() - 20;
     if (points_ > 0) {
         const QFontMetricsF metrics(LegendFont());
         double widest = 0;

@@ -12,6 +12,9 @@ QtChartfx::QtChartfx(QWidget* parent)
     : QWidget(parent), drawing_(std::make_unique<ChartDrawing>(shown())) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::TabFocus);
+    // The chart window is used beside the main window: its values show on hover even while
+    // the main window has the focus.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
 QtChartfx::~QtChartfx() = default;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -37,6 +38,14 @@ TEST(ReportExport, PdfIsCoverKeyFiguresThenElevenLandscapeChartPages) {
     EXPECT_NE(PdfText(pdf, 2).find("Bewertung der mittleren Wartezeit"), std::string::npos);
     EXPECT_NE(PdfText(pdf, 6).find("Foyer"), std::string::npos); // all calls over the floors
     EXPECT_NE(PdfText(pdf, 13).find("Rufe über der Uhrzeit und den Etagen"), std::string::npos);
+    // Vector pages: the logo is the one picture, kept lossless; every font is embedded.
+    const std::string images = RunCommand("pdfimages -list '" + pdf + "' | tail -n +3");
+    EXPECT_EQ(images.substr(0, 52), "   1     0 image     360   147  rgb     3   8  image")
+        << images;
+    EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 1) << images;
+    const std::string fonts =
+        RunCommand("pdffonts '" + pdf + "' | tail -n +3 | awk '{print $(NF-4)}'"); // emb
+    EXPECT_EQ(fonts, "yes\nyes\nyes\n");
 }
 
 TEST(ReportExport, ComparisonPdfNamesBothFilesAndComparesSixCharts) {
