@@ -6,11 +6,7 @@
 #include "report.h"
 #include "store.h"
 #ifdef GS_REPORT_EXPORT
-#include "reportexport.h"
-
-#include <dlfcn.h>
-#include <filesystem>
-#include <system_error>
+#include "exportmodule.h"
 #endif
 
 #include <cmath>
@@ -81,35 +77,15 @@ void PrintText(StatisticsStore& store, const std::vector<std::string>& cover) {
 }
 
 #ifdef GS_REPORT_EXPORT
-// The export module lies beside the tool in the build tree and in lib/gruppenstatistik beside
-// its bin when installed. Found by full path: a search by name would depend on who calls
-// dlopen (a sanitizer's interceptor has no run path of ours).
-void* LoadExportModule() {
-    std::error_code failed;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", failed);
-    void* module = nullptr;
-    for (const char* folder : {"", "../lib/gruppenstatistik/"}) {
-        const std::filesystem::path path =
-            self.parent_path() / (folder + std::string(kExportModule));
-        if (!module)
-            module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    }
-    return module;
-}
-
 // --pdf, --csv, --png and --svg through the export module, which brings Qt; loaded only for
 // them.
 bool RunExport(const ExportRequest& request, StatisticsStore& store, std::string& error) {
-    void* module = LoadExportModule();
-    const auto entry =
-        module ? reinterpret_cast<ExportEntry>(dlsym(module, kExportEntry)) : nullptr;
+    std::string why;
+    const ExportEntry entry = LoadExportEntry(why);
     if (!entry) {
-        const char* why = dlerror();
-        error =
-            std::string("PDF, CSV, PNG und SVG sind nicht verf\xC3\xBCgbar: ") + (why ? why : "");
+        error = "PDF, CSV, PNG und SVG sind nicht verf\xC3\xBCgbar: " + why;
         return false;
     }
-    // The module stays loaded: Qt's libraries are not made to be unloaded.
     return entry(request, store, error);
 }
 

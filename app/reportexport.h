@@ -37,11 +37,11 @@ void ExportCsv(const std::string& path, StatisticsStore& store);
 void WithQtApplication(const char* program, const std::function<void()>& work);
 
 // The report tool's --pdf, --csv, --png and --svg, as the export module runs them
-// (reportmodule.cpp). The tool loads the module by its file name and looks the entry up by
+// (reportmodule.cpp). The tool loads the module (exportmodule.h) and looks the entry up by
 // its name. An empty path or folder: that output is not wanted.
 struct ExportRequest {
-    const char* program = nullptr;  // argv[0]
-    std::vector<std::string> cover; // the cover sheet's paragraphs
+    const char* program = nullptr;               // argv[0]
+    std::vector<std::string> cover;              // the cover sheet's paragraphs
     const StatisticsStore* comparison = nullptr; // the PDF's comparison store, if any
     std::string pdf;
     std::string csv;
@@ -50,7 +50,6 @@ struct ExportRequest {
     int width = kPngWidth; // of the PNG and SVG images
     int height = kPngHeight;
 };
-inline constexpr char kExportModule[] = "libgruppenstatistik-export.so";
 inline constexpr char kExportEntry[] = "GsExportReport";
 // Runs the request with its Qt application; false with the German reason in `error` when it
 // fails.
