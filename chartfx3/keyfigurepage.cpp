@@ -20,6 +20,9 @@ QFont Font(double pt, double dpi, bool bold) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(qMax(1, qRound(pt * dpi / 72)));
     font.setBold(bold);
+    // As on the cover page: at print resolutions hinting shows nothing and costs FreeType's
+    // bytecode interpreter.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
