@@ -1,5 +1,5 @@
-// gruppenstatistik-report --pdf and --png end to end: pages, files, sizes, failures.
-#include "pdftools.h"
+// gruppenstatistik-report writing files end to end: pages, blocks, images, sizes, failures.
+#include "reporttool.h"
 #include "testfiles.h"
 
 #include <gtest/gtest.h>
@@ -9,30 +9,43 @@
 
 namespace {
 
-// The tool's exit status and what it wrote, run without a display or a chosen platform.
-std::pair<int, std::string> RunTool(const std::string& args) {
-    const std::string out =
-        RunCommand("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
-                   std::string(GS_REPORT_TOOL) + " " + args + " 2>&1; echo \"#$?\"");
-    return {std::stoi(out.substr(out.rfind('#') + 1)), out.substr(0, out.rfind('#'))};
-}
-
 const std::string kSample = GS_EXAMPLES "/buerohaus-14.csv";
+
+// Width x height of the eleven images <chart>.png in `folder`, when it holds just these.
+std::vector<std::string> PngSizes(const std::string& folder) {
+    std::vector<std::string> sizes;
+    if (std::distance(std::filesystem::directory_iterator(folder), {}) != 11)
+        return sizes;
+    for (const char* id :
+         {"count_hour", "count_hour_ab", "w_time", "count", "count_a_auf", "count_a_ab",
+          "count_b_auf", "count_b_ab", "Verteil", "Travel", "RufeZeitEt"}) {
+        // A PNG file holds its width and height big-endian at bytes 16 and 20.
+        const std::string b = ReadBytes(folder + "/" + id + ".png") + std::string(24, '\0');
+        const auto at = [&](int i) {
+            return std::to_string(uint8_t(b[i]) * 256 + uint8_t(b[i + 1]));
+        };
+        sizes.push_back(b.substr(1, 3) == "PNG" ? at(18) + "x" + at(22) : "");
+    }
+    return sizes;
+}
 
 } // namespace
 
-TEST(ReportExport, PdfIsCoverKeyFiguresThenElevenLandscapeChartPages) {
+TEST(ReportExport, PdfCsvSvgAndPngInOneRun) {
     TempDir dir;
     const std::string pdf = dir.write("bericht.pdf", "alt"); // replaced
+    const std::string csv = dir.file("zahlen.csv"), svg = dir.file("svg");
+    const std::string png = dir.file("bilder/neu"); // created on the way
     const std::string names = dir.write("namen.txt", "Keller\nFoyer\n");
-    const auto [status, out] = RunTool("--kunde Stadtwerke --etagen " + names + " --pdf " + pdf +
-                                       " " GS_EXAMPLES "/hochhaus-40.csv");
+    const auto [status, out] =
+        RunTool("--kunde Stadtwerke --etagen " + names + " --pdf " + pdf + " --csv " + csv +
+                " --svg " + svg + " --png " + png + " " GS_EXAMPLES "/hochhaus-40.csv");
     ASSERT_EQ(status, 0) << out;
+    // The cover sheet and the key figures upright, then the charts in button order.
     const auto pages = PdfPages(pdf);
     ASSERT_EQ(pages.size(), 13u);
     for (std::size_t i = 0; i < pages.size(); ++i)
-        EXPECT_EQ(pages[i].first > pages[i].second, i > 1) << "cover and key figures upright " << i;
-    // The cover sheet, the key figures, then the charts in button order.
+        EXPECT_EQ(pages[i].first > pages[i].second, i > 1) << i;
     EXPECT_NE(PdfText(pdf, 1).find("Anzahl Stockwerke: 40"), std::string::npos);
     EXPECT_NE(PdfText(pdf, 1).find("Kunde: Stadtwerke"), std::string::npos);
     EXPECT_NE(PdfText(pdf, 2).find("Bewertung der mittleren Wartezeit"), std::string::npos);
@@ -46,6 +59,22 @@ TEST(ReportExport, PdfIsCoverKeyFiguresThenElevenLandscapeChartPages) {
     const std::string fonts =
         RunCommand("pdffonts '" + pdf + "' | tail -n +3 | awk '{print $(NF-4)}'"); // emb
     EXPECT_EQ(fonts, "yes\nyes\nyes\n");
+    // The CSV: a block per chart, headed by its title, one empty line between blocks.
+    const std::string text = ReadBytes(csv);
+    EXPECT_EQ(text.rfind("\xEF\xBB\xBF"
+                         "Anzahl der Außenrufe über der Uhrzeit\r\n",
+                         0),
+              0u);
+    std::size_t blocks = 1;
+    for (std::size_t at = 0; (at = text.find("\r\n\r\n", at)) != std::string::npos; ++at)
+        ++blocks;
+    EXPECT_EQ(blocks, 11u);
+    EXPECT_NE(text.find("Schächte\r\n;Rufverteilung\r\n"), std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(svg), {}), 11);
+    EXPECT_NE(
+        ReadBytes(svg + "/w_time.svg").find(">Durchschnittliche Wartezeit auf den Etagen</text>"),
+        std::string::npos);
+    EXPECT_EQ(PngSizes(png), std::vector<std::string>(11, "1200x650"));
 }
 
 TEST(ReportExport, ComparisonPdfNamesBothFilesAndComparesSixCharts) {
@@ -66,48 +95,11 @@ TEST(ReportExport, ComparisonPdfNamesBothFilesAndComparesSixCharts) {
         EXPECT_EQ(PdfText(pdf, page).find("Vergleich"), std::string::npos) << page;
 }
 
-TEST(ReportExport, PngWritesElevenImagesNamedByChart) {
-    for (const auto& [sizeArg, size] : {std::pair{"", "1200x650"}, {"--size 800x400", "800x400"}}) {
-        TempDir dir;
-        const std::string folder = dir.file("bilder/neu"); // created on the way
-        const auto [status, out] = RunTool("--png " + folder + " " + sizeArg + " " + kSample);
-        ASSERT_EQ(status, 0) << out;
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 11);
-        for (const char* id :
-             {"count_hour", "count_hour_ab", "w_time", "count", "count_a_auf", "count_a_ab",
-              "count_b_auf", "count_b_ab", "Verteil", "Travel", "RufeZeitEt"}) {
-            // A PNG file holds its width and height big-endian at bytes 16 and 20.
-            const std::string b = ReadBytes(folder + "/" + id + ".png") + std::string(24, '\0');
-            const auto at = [&](int i) {
-                return std::to_string(uint8_t(b[i]) * 256 + uint8_t(b[i + 1]));
-            };
-            EXPECT_EQ(b.substr(1, 3) + " " + at(18) + "x" + at(22), std::string("PNG ") + size)
-                << id;
-        }
-    }
-}
-
-TEST(ReportExport, CsvBlocksAndSvgFiles) {
+TEST(ReportExport, PngOfTheChosenSize) {
     TempDir dir;
-    const std::string csv = dir.file("zahlen.csv"), svg = dir.file("svg");
-    const auto [status, out] = RunTool("--csv " + csv + " --svg " + svg + " " + kSample);
+    const auto [status, out] = RunTool("--png " + dir.file("png") + " --size 800x400 " + kSample);
     ASSERT_EQ(status, 0) << out;
-    // A block per chart, headed by its title, one empty line between blocks.
-    const std::string text = ReadBytes(csv);
-    EXPECT_EQ(text.rfind("\xEF\xBB\xBF"
-                         "Anzahl der Außenrufe über der Uhrzeit\r\n",
-                         0),
-              0u)
-        << text;
-    std::size_t blocks = 1;
-    for (std::size_t at = 0; (at = text.find("\r\n\r\n", at)) != std::string::npos; ++at)
-        ++blocks;
-    EXPECT_EQ(blocks, 11u);
-    EXPECT_NE(text.find("Schächte\r\n;Rufverteilung\r\n"), std::string::npos) << text;
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(svg), {}), 11);
-    EXPECT_NE(
-        ReadBytes(svg + "/w_time.svg").find(">Durchschnittliche Wartezeit auf den Etagen</text>"),
-        std::string::npos);
+    EXPECT_EQ(PngSizes(dir.file("png")), std::vector<std::string>(11, "800x400"));
 }
 
 TEST(ReportExport, FailuresWriteNothing) {
@@ -127,5 +119,5 @@ TEST(ReportExport, FailuresWriteNothing) {
         EXPECT_FALSE(std::filesystem::exists(dir.file("png")));
     }
     for (const char* args : {"--size 0x100", "--size 100", "--size 99999x10", "--pdf"})
-        EXPECT_EQ(RunTool(std::string(args) + " " + kSample).first, 2) << args;
+        EXPECT_EQ(RunTool(std::string(args) + " " + kSample).status, 2) << args;
 }

@@ -55,6 +55,7 @@ ChartModel BarModel(int points, bool hours, int series = 1, double axisMax = 100
 ChartModel PieModel(const std::vector<double>& values) {
     ChartModel m;
     m.chartType = 5;
+    m.chart3D = true; // a pie stays flat whatever the 3-D switch
     m.titles[2] = "Rufverteilung auf die Schächte";
     m.categories = {"Schacht A", "Schacht B", "Schacht C", "Schacht D"};
     m.series.push_back({"Rufverteilung", values});
@@ -202,38 +203,27 @@ private slots:
         }
     }
 
-    void toolTipsName_data() {
-        QTest::addColumn<int>("kind"); // 0 bars, 1 pie, 2 the 3-D view
-        QTest::addColumn<QString>("text");
-        QTest::newRow("bar") << 0 << QString::fromUtf8("Etage 3 · Auf-Rufe: 312");
-        QTest::newRow("slice") << 1 << QString::fromUtf8("Schacht C · Rufverteilung: 30 (60,0 %)");
-        QTest::newRow("3-D bar") << 2 << QString::fromUtf8("Etage KG · 5:00 Uhr: 290");
-    }
-
     void toolTipsName() {
         // Pointing at a bar, a slice or a 3-D bar names its floor, hour or shaft, series and
         // value; pointing beside them names nothing.
-        QFETCH(int, kind);
-        QFETCH(QString, text);
         const QSizeF size(609, 329);
-        ChartModel chart;
-        QPointF at;
-        if (kind == 0) {
-            chart = BarModel(14, false, 2, 400);
-            chart.series[1] = {"Auf-Rufe", std::vector<double>(14, 10)};
-            chart.series[1].values[4] = 312;
-            at = BarChartView(chart, size).bar(1, 4).center();
-        } else if (kind == 1) {
-            chart = PieModel({10, 0, 30, 10});
-            const QRectF pie = PieChartView(chart, size).pieRect();
-            at = pie.center() + QPointF(-0.1, 0.3) * pie.width(); // C: 2:24 to 9:36 o'clock
-        } else {
-            chart = Model3D(3);
-            at = Chart3DView(chart, size).project(5.5, 0.5, 200);
+        ChartModel bars = BarModel(14, false, 2, 400);
+        bars.series[1] = {"Auf-Rufe", std::vector<double>(14, 10)};
+        bars.series[1].values[4] = 312;
+        const ChartModel pie = PieModel({10, 0, 30, 10}), view3D = Model3D(3);
+        const QRectF disc = PieChartView(pie, size).pieRect();
+        const std::tuple<const ChartModel&, QPointF, const char*> cases[] = {
+            {bars, BarChartView(bars, size).bar(1, 4).center(), "Etage 3 · Auf-Rufe: 312"},
+            // Shaft C runs from 2:24 to 9:36 o'clock.
+            {pie, disc.center() + QPointF(-0.1, 0.3) * disc.width(),
+             "Schacht C · Rufverteilung: 30 (60,0 %)"},
+            {view3D, Chart3DView(view3D, size).project(5.5, 0.5, 200), "Etage KG · 5:00 Uhr: 290"},
+        };
+        for (const auto& [chart, at, text] : cases) {
+            const ChartDrawing drawing(chart);
+            QCOMPARE(drawing.toolTip(size, at), QString::fromUtf8(text));
+            QCOMPARE(drawing.toolTip(size, QPointF(2, 2)), QString());
         }
-        const ChartDrawing drawing(chart);
-        QCOMPARE(drawing.toolTip(size, at), text);
-        QCOMPARE(drawing.toolTip(size, QPointF(2, 2)), QString());
     }
 
     void view3D() {

@@ -61,19 +61,3 @@ TEST(RecordingChartfx, OutOfRangeIndicesAreIgnored) {
     EXPECT_EQ(c.shown().series[0].values, (std::vector<double>{0, 0}));
     EXPECT_EQ(c.operations().size(), 11u);
 }
-
-TEST(RecordingChartfx, GapsApplyToTheShownChartAndPrintSeesThem) {
-    RecordingChartfx c;
-    DrawBars(c, "Titel", 1, 2);
-    c.CloseChartData(1);
-    c.SetBottomGap(200);
-    c.SetTopGap(200);
-    c.PrintChart();
-    c.SetBottomGap(40);
-    c.SetTopGap(40);
-    ASSERT_EQ(c.printed().size(), 1u);
-    EXPECT_EQ(c.printed()[0].topGap + c.printed()[0].bottomGap, 400);
-    EXPECT_EQ(c.printed()[0].heading(), "Titel");
-    EXPECT_EQ(c.TopGap() + c.BottomGap(), 80);
-    EXPECT_EQ(c.operations().back(), "TopGap=40");
-}

@@ -1,8 +1,13 @@
-// The eleven charts' computations: derived tables, sums, and what each chart shows.
+// The eleven charts: what each sends to the control (the 3-D switch, fonts, the running maximum
+// and the scale they share), their derived tables and sums.
+#include "chartprep.h"
 #include "charts.h"
 #include "recordingchartfx.h"
+#include "testfiles.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -18,7 +23,110 @@ std::vector<double> Values(const ChartModel& m, std::size_t series = 0) {
     return series < m.series.size() ? m.series[series].values : std::vector<double>{};
 }
 
+long Count(const std::vector<std::string>& ops, const std::string& prefix) {
+    return std::count_if(ops.begin(), ops.end(),
+                         [&](const std::string& op) { return op.rfind(prefix, 0) == 0; });
+}
+
 } // namespace
+
+TEST(ChartPattern, WaitingTimeChartOfTwelveFloorsSendsExactlyThis) {
+    StatisticsStore s;
+    s.FloorCount = 12;
+    for (int f = 1; f <= 12; ++f) {
+        s.CallStat[ADown][0][f] = s.CallStat[AUp][0][f] = 2;
+        s.WaitSum[ADown][f] = 1000 * f; // 5*f seconds down
+        s.WaitSum[BUp][f] = 600;        // 3 seconds up
+    }
+    RecordingChartfx c;
+    DrawChart(ChartId::w_time, s, c);
+
+    // The largest value is 60: the scale ends at 100.
+    std::string sent;
+    for (const std::string& op : c.operations())
+        sent += op + "\n";
+    EXPECT_EQ(sent, ReadBytes(GS_TEST_DATA "/w_time-12-floors.ops"));
+}
+
+TEST(ChartPattern, EveryChartFamilyWithAndWithoutFloors) {
+    // Type, font and point legends by the kind of labels; 3-D from three series on, the angles
+    // right after the switch; without floors no legends and the type left as it was.
+    const struct {
+        ChartId id;
+        int floors, fontSize, chartType;
+        std::size_t points, series;
+        const char* lastLegend;
+        bool threeD;
+    } cases[] = {
+        {ChartId::count_hour, 5, 7, 2, 24, 1, "23:00 Uhr", false},
+        {ChartId::RufeZeitEt, 2, 7, 2, 24, 2, "23:00 Uhr", false},
+        {ChartId::RufeZeitEt, 3, 7, 2, 24, 3, "23:00 Uhr", true},
+        {ChartId::RufeZeitEt, 40, 7, 2, 24, 40, "23:00 Uhr", true},
+        {ChartId::count, 5, 8, 2, 5, 2, "3", false},
+        {ChartId::count_b_ab, 5, 8, 2, 5, 1, "3", false},
+        {ChartId::Verteil, 5, 8, 5, 4, 1, "Schacht D", false},
+        {ChartId::Travel, 5, 8, 2, 4, 1, "Schacht D", false},
+        {ChartId::w_time, 0, 8, 5, 0, 2, nullptr, false},
+        {ChartId::count_a_auf, 0, 8, 5, 0, 1, nullptr, false},
+        {ChartId::count_hour_ab, 0, 7, 2, 24, 2, "23:00 Uhr", false},
+        {ChartId::RufeZeitEt, 0, 7, 2, 24, 0, "23:00 Uhr", false},
+        {ChartId::Verteil, 0, 8, 5, 4, 1, "Schacht D", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(ChartStem(c.id)) + " " + std::to_string(c.floors));
+        StatisticsStore s;
+        s.FloorCount = static_cast<std::uint8_t>(c.floors);
+        RecordingChartfx control;
+        control.SetChartType(5); // left by an earlier pie
+        DrawChart(c.id, s, control);
+        const auto& ops = control.operations();
+        const ChartModel& m = control.shown();
+        EXPECT_EQ(m.categoryFontSize, c.fontSize);
+        EXPECT_EQ(m.chartType, c.chartType);
+        ASSERT_EQ(m.categories.size(), c.points);
+        ASSERT_EQ(m.series.size(), c.series);
+        EXPECT_EQ(Count(ops, "SetPointLegend"), static_cast<long>(c.points));
+        if (c.lastLegend) {
+            EXPECT_EQ(m.categories.back(), c.lastLegend);
+        }
+        for (const ChartSeries& series : m.series)
+            EXPECT_EQ(std::count(series.values.begin(), series.values.end(), 0.0),
+                      static_cast<long>(series.values.size()));
+        EXPECT_EQ(m.axisMax, c.id == ChartId::Verteil ? 0 : 100); // all zero: the least scale
+        EXPECT_EQ(m.chart3D, c.threeD);
+        const auto on = std::find(ops.begin(), ops.end(), "Chart3D=true");
+        EXPECT_EQ(on != ops.end(), c.threeD);
+        EXPECT_EQ(Count(ops, "Angles3D="), c.threeD ? 1 : 0);
+        if (c.threeD) {
+            EXPECT_EQ(*(on + 1), "Angles3D=1638450");
+        }
+    }
+}
+
+TEST(ChartPattern, ScaleFromTheLargestValueOfAllSeries) {
+    const std::pair<std::int64_t, std::int64_t> rounding[] = {
+        {0, 100}, {99, 100}, {100, 200}, {101, 200}, {1234, 1300}, {4294967294, 4294967300}};
+    for (const auto& [max, axis] : rounding)
+        EXPECT_EQ(ChartWriter::RoundUpScale(max), axis) << max;
+
+    const struct {
+        std::vector<std::int64_t> first, second;
+        double axisMax;
+    } cases[] = {
+        {{1, 2, 3}, {150, 0, 0}, 200}, // the largest value sits in the second series
+        {{-5, -500}, {-1}, 100},       // nothing above 0: the maximum stays 0
+    };
+    for (const auto& c : cases) {
+        StatisticsStore s;
+        RecordingChartfx control;
+        ChartWriter w(control, s);
+        w.PrepareChart("t", "v", "k", 3, LabelKind::Floors, 2);
+        w.WriteSeries(0, "a", c.first);
+        w.WriteSeries(1, "b", c.second);
+        w.Close();
+        EXPECT_EQ(control.shown().axisMax, c.axisMax);
+    }
+}
 
 TEST(PerFloorCharts, WaitingTimeIsTruncatedWholeSeconds) {
     const struct {
@@ -48,63 +156,47 @@ TEST(PerFloorCharts, WaitingTimeIsTruncatedWholeSeconds) {
     s.WaitSum[AUp][1] = 4000;
     s.CallStat[AUp][0][1] = 2;
     s.WaitSum[ADown][1] = 777;
-    const ChartModel m = Draw(ChartId::w_time, s);
-    EXPECT_EQ(s.WaitDown[1], 0);
+    EXPECT_EQ(Values(Draw(ChartId::w_time, s)), std::vector<double>{0});
     EXPECT_EQ(s.WaitUp[1], 20);
-    EXPECT_EQ(m.series[1].legend, "Auf-Rufe");
 }
 
-TEST(PerFloorCharts, TotalsCoverOnlyTheCurrentFloors) {
+TEST(PerFloorCharts, EachChartShowsItsGroupsOverTheCurrentFloors) {
+    // Group g at floor f holds 10 * g + f calls, and 100 at floor 3 beyond the file's two.
     StatisticsStore s;
-    s.FloorCount = 12;
-    for (int f = 1; f <= 12; ++f) {
-        s.CallStat[ADown][0][f] = f;
-        s.CallStat[BDown][0][f] = 100;
-        s.CallStat[AUp][0][f] = 2 * f;
-        s.CallStat[BUp][0][f] = 1;
-    }
+    s.FloorCount = 3;
+    for (int g = 0; g < kCallGroups; ++g)
+        for (int f = 1; f <= 3; ++f)
+            s.CallStat[g][0][f] = f == 3 ? 100 : 10 * g + f;
     Draw(ChartId::count, s);
-    s.FloorCount = 5; // a smaller file after the larger one
-    for (int f = 1; f <= 5; ++f)
-        s.CallStat[BDown][0][f] = 0;
-    const ChartModel m = Draw(ChartId::count, s);
-    EXPECT_EQ(Values(m, 0), (std::vector<double>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(Values(m, 1), (std::vector<double>{3, 5, 7, 9, 11}));
-    EXPECT_EQ(m.axisMax, 100);
-    EXPECT_EQ(s.DownTotal[6], 106); // beyond FloorCount: left as the earlier press wrote it
-    EXPECT_EQ(m.heading(), "Anzahl der Außenrufe auf den Etagen");
-}
-
-TEST(PerFloorCharts, EachDoorChartShowsItsGroup) {
+    s.FloorCount = 2; // a smaller file after the larger one
     const struct {
         ChartId id;
-        CallGroup group;
+        std::vector<double> first, second;
         const char* title;
-        const char* legend;
     } cases[] = {
-        {ChartId::count_a_ab, ADown, "Anzahl der Ab-Rufe Tür A auf den Etagen", "Ab-Rufe"},
-        {ChartId::count_a_auf, AUp, "Anzahl der Auf-Rufe Tür A auf den Etagen", "Auf-Rufe"},
-        {ChartId::count_b_ab, BDown, "Anzahl der Ab-Rufe Tür B auf den Etagen", "Ab-Rufe"},
-        {ChartId::count_b_auf, BUp, "Anzahl der Auf-Rufe Tür B auf den Etagen", "Auf-Rufe"},
+        {ChartId::count, {22, 24}, {42, 44}, "Anzahl der Außenrufe auf den Etagen"},
+        {ChartId::count_a_ab, {1, 2}, {}, "Anzahl der Ab-Rufe Tür A auf den Etagen"},
+        {ChartId::count_a_auf, {11, 12}, {}, "Anzahl der Auf-Rufe Tür A auf den Etagen"},
+        {ChartId::count_b_ab, {21, 22}, {}, "Anzahl der Ab-Rufe Tür B auf den Etagen"},
+        {ChartId::count_b_auf, {31, 32}, {}, "Anzahl der Auf-Rufe Tür B auf den Etagen"},
     };
     for (const auto& c : cases) {
-        StatisticsStore s;
-        s.FloorCount = 2;
-        for (int g = 0; g < kCallGroups; ++g)
-            for (int f = 1; f <= 2; ++f)
-                s.CallStat[g][0][f] = 10 * g + f;
         const ChartModel m = Draw(c.id, s);
-        EXPECT_EQ(Values(m), (std::vector<double>{10.0 * c.group + 1, 10.0 * c.group + 2}));
+        EXPECT_EQ(Values(m, 0), c.first) << c.title;
+        EXPECT_EQ(Values(m, 1), c.second) << c.title;
         EXPECT_EQ(m.heading(), c.title);
-        EXPECT_EQ(m.series[0].legend, c.legend);
-        EXPECT_EQ(m.valueAxisTitle(), "Anzahl Rufe");
+        EXPECT_EQ(m.series[0].legend,
+                  std::string(c.title).find("Auf-") != std::string::npos ? "Auf-Rufe" : "Ab-Rufe");
     }
+    EXPECT_EQ(s.DownTotal[3], 200); // beyond FloorCount: left as the earlier press wrote it
 }
 
-TEST(TimeOfDayCharts, HourSums) {
+TEST(TimeOfDayCharts, HourSumsAndFloorNames) {
     StatisticsStore s;
     s.FloorCount = 2;
-    s.HourDown[24][1] = 5; // hour 23 only
+    s.FloorNames[1] = "K\xFC"
+                      "che"; // Windows-1252, as the floor names dialog stores it
+    s.HourDown[24][1] = 5;   // hour 23 only
     s.HourUp[24][2] = 7;
     s.HourUp[1][1] = 100;   // hour 0
     s.HourDown[0][1] = 999; // row 0 is never shown
@@ -123,47 +215,11 @@ TEST(TimeOfDayCharts, HourSums) {
     const ChartModel perFloor = Draw(ChartId::RufeZeitEt, s);
     EXPECT_EQ(Values(perFloor, 0)[0] + Values(perFloor, 0)[23], 105);
     EXPECT_EQ(Values(perFloor, 1)[23], 7);
-}
-
-TEST(Charts, SumsBeyond32BitsStayExact) {
-    StatisticsStore s;
-    s.FloorCount = 2;
-    for (int g = 0; g < kCallGroups; ++g)
-        s.CallStat[g][0][1] = s.CallStat[g][1][1] = kMax;
-    s.HourDown[3][1] = s.HourUp[3][1] = s.HourDown[3][2] = kMax;
-    const struct {
-        ChartId id;
-        std::size_t series, point;
-        double value, axisMax;
-    } cases[] = {
-        {ChartId::count, 0, 0, 2.0 * kMax, 4294967300.0},
-        {ChartId::Verteil, 0, 0, 4.0 * kMax, 4.0 * kMax},
-        {ChartId::count_hour, 0, 2, 3.0 * kMax, 6442451000.0},
-        {ChartId::count_hour_ab, 0, 2, 2.0 * kMax, 4294967300.0},
-        {ChartId::RufeZeitEt, 0, 2, 2.0 * kMax, 4294967300.0},
-    };
-    for (const auto& c : cases) {
-        const ChartModel m = Draw(c.id, s);
-        EXPECT_EQ(Values(m, c.series)[c.point], c.value) << ChartStem(c.id);
-        EXPECT_EQ(m.axisMax, c.axisMax) << ChartStem(c.id);
-    }
-    EXPECT_EQ(s.DownTotal[1], 2LL * kMax);
-}
-
-TEST(TimeOfDayCharts, SeriesAreNamedByTheCurrentFloorNames) {
-    StatisticsStore s;
-    s.FloorCount = 3;
-    s.FloorNames[1] = "K\xFC"
-                      "che"; // Windows-1252, as the floor names dialog stores it
-    const ChartModel m = Draw(ChartId::RufeZeitEt, s);
-    ASSERT_EQ(m.series.size(), 3u);
-    EXPECT_EQ(m.series[1].legend, "Küche");
-    EXPECT_EQ(m.angleLow(), 50);
-    EXPECT_EQ(m.angleHigh(), 25);
+    EXPECT_EQ(perFloor.series[1].legend, "Küche");
     EXPECT_EQ(Draw(ChartId::count, s).categories[1], "Küche");
 }
 
-TEST(ShaftCharts, CallDistributionIsThePlainSum) {
+TEST(ShaftCharts, CallDistributionAndFloorsPassed) {
     StatisticsStore s;
     s.FloorCount = 2;
     for (int shaft = 0; shaft < 4; ++shaft) {
@@ -175,7 +231,6 @@ TEST(ShaftCharts, CallDistributionIsThePlainSum) {
         const ChartModel m = Draw(ChartId::Verteil, s);
         EXPECT_EQ(Values(m), (std::vector<double>{10, 20, 30, 40}));
         EXPECT_EQ(m.axisMax, 100);
-        EXPECT_EQ(m.valueAxisTitle() + m.categoryAxisTitle(), "");
         EXPECT_EQ(m.heading(), "Rufverteilung auf die Schächte");
     }
     for (int g = 0; g < kCallGroups; ++g) { // row 1 is shaft A, whatever the group
@@ -184,15 +239,12 @@ TEST(ShaftCharts, CallDistributionIsThePlainSum) {
         one.CallStat[g][1][1] = 1;
         EXPECT_EQ(Values(Draw(ChartId::Verteil, one)), (std::vector<double>{1, 0, 0, 0})) << g;
     }
-}
-
-TEST(ShaftCharts, FloorsPassed) {
-    const std::pair<std::array<std::int32_t, 4>, double> cases[] = {
+    const std::pair<std::array<std::int32_t, 4>, double> travels[] = {
         {{0, 0, 0, 0}, 100}, {{1234, 5, 0, 99}, 1300}, {{-7, -1, 0, 0}, 100}};
-    for (const auto& [travel, axisMax] : cases) {
-        StatisticsStore s; // no floors: the chart does not depend on them
-        s.TravelCount = travel;
-        const ChartModel m = Draw(ChartId::Travel, s);
+    for (const auto& [travel, axisMax] : travels) {
+        StatisticsStore none; // no floors: the chart does not depend on them
+        none.TravelCount = travel;
+        const ChartModel m = Draw(ChartId::Travel, none);
         EXPECT_EQ(Values(m), std::vector<double>(travel.begin(), travel.end()));
         EXPECT_EQ(m.axisMax, axisMax);
         EXPECT_EQ(m.series[0].legend, "überfahrene Etagen");

@@ -9,27 +9,10 @@
 
 namespace {
 
-// One call group of a floor as the file lists it: waiting-time sum (1/100 s), calls, served by
-// shafts A..D.
-struct Group {
-    int wait = 0, calls = 0, a = 0, b = 0, c = 0, d = 0;
-};
-struct Floor {
-    Group aDown, bDown, aUp, bUp;
-    std::map<int, int> downAt, upAt; // hour -> calls
-};
-
-struct File {
-    std::vector<Floor> floors;
-    std::string travel = "-;1100;900;50;0;";
-    std::string stop = "07.12.26 18:00";
-    std::string start = "01.12.26 06:00";
-};
-
 // Three floors: KG 10 up calls of 15 s at 7:00; EG 60 up calls at door A of 20 s and 20 at
 // door B of 35 s, 50 at 7:00 and 30 at 8:00; floor "1" 10 down calls of 45 s at 17:00.
-File Base() {
-    File f;
+StatFile Base() {
+    StatFile f;
     f.floors = {
         {{}, {}, {15000, 10, 10, 0, 0, 0}, {}, {}, {{7, 10}}},
         {{}, {}, {120000, 60, 30, 30, 0, 0}, {70000, 20, 10, 10, 0, 0}, {}, {{7, 50}, {8, 30}}},
@@ -37,27 +20,10 @@ File Base() {
     return f;
 }
 
-std::vector<KeyFigureRow> Rows(const File& file) {
-    auto lines = HeaderLines();
-    lines[1] = file.stop + ";Stop";
-    lines[4] = "Start;" + file.start + ";";
-    for (std::size_t i = 0; i < file.floors.size(); ++i) {
-        const Floor& fl = file.floors[i];
-        std::string line = std::to_string(i + 1) + ";";
-        for (const Group& g : {fl.aDown, fl.bDown, fl.aUp, fl.bUp})
-            for (int v : {g.wait, g.calls, g.a, g.b, g.c, g.d})
-                line += std::to_string(v) + ";";
-        std::string hours = ";";
-        for (const auto* at : {&fl.downAt, &fl.upAt})
-            for (int h = 0; h < 24; ++h)
-                hours += std::to_string(at->count(h) ? at->at(h) : 0) + ";";
-        lines.push_back(line);
-        lines.push_back(hours);
-    }
-    lines.push_back(file.travel);
+std::vector<KeyFigureRow> Rows(const StatFile& file) {
     TempDir dir;
     StatisticsStore store;
-    LoadStatisticsFile(store, dir.write("k.csv", JoinLines(lines)));
+    LoadStatisticsFile(store, dir.write("k.csv", file.bytes()));
     return KeyFigureRows(ComputeKeyFigures(store));
 }
 
@@ -76,108 +42,69 @@ std::map<std::string, std::string> ByKey(const std::vector<KeyFigureRow>& rows) 
 } // namespace
 
 TEST(KeyFigures, EveryFigureOfASmallFile) {
-    EXPECT_EQ(KeyFigureText(Rows(Base())), R"(Zeitraum
-  Start: 01.12.26 06:00
-  Stop: 07.12.26 18:00
-  Dauer: 6,5 Tage (156,0 Stunden)
-  Rufe pro Tag: 15,4
-
-Außenrufe
-  Summe: 100
-  Auf-Rufe: 90 (90,0 %)
-  Ab-Rufe: 10 (10,0 %)
-  Tür B: 20 (20,0 %)
-
-Wartezeit (Mittel je Außenruf)
-  alle Außenrufe: 25,0 s
-  Auf-Rufe: 22,8 s
-  Ab-Rufe: 45,0 s
-  Tür A: 22,5 s
-  Tür B: 35,0 s
-  Etage mit längster Wartezeit: 1: 45,0 s (10 Rufe)
-  Etage mit zweitlängster Wartezeit: EG: 23,8 s (80 Rufe)
-  Etage mit drittlängster Wartezeit: KG: 15,0 s (10 Rufe)
-  Rufe an Etagen über 30 s: 10,0 %
-  Rufe an Etagen über 40 s: 10,0 %
-
-Bewertung der mittleren Wartezeit
-  Bewertung: gut
-  Hinweis: Die Skala gilt für den Spitzenverkehr; die Datei mittelt über den ganzen Zeitraum.
-
-Tageszeit
-  meiste Rufe: 7:00 Uhr: 60 Rufe (60,0 %)
-  meiste Auf-Rufe: 7:00 Uhr: 60 Rufe
-  meiste Ab-Rufe: 17:00 Uhr: 10 Rufe
-  Stunden ohne Rufe: 0:00–7:00, 9:00–17:00, 18:00–24:00 Uhr
-
-Etagen
-  meiste Rufe: EG: 80 Rufe (80,0 %)
-  Haupteingang (meiste Auf-Rufe): EG: 80 Auf-Rufe
-
-Schächte
-  Schacht A: 55 Rufe (55,0 %), 1100 überfahrene Etagen, 20,0 je Ruf
-  Schacht B: 45 Rufe (45,0 %), 900 überfahrene Etagen, 20,0 je Ruf
-  Schacht C: 0 Rufe (0,0 %), 50 überfahrene Etagen, – je Ruf
-  Schacht D: 0 Rufe (0,0 %), 0 überfahrene Etagen, – je Ruf
-
-Hinweise
-  Prüfen: Schacht C bediente 0,0 % der Rufe – außer Betrieb oder gesperrt?
-  Prüfen: Schacht D: keine Rufe, keine Fahrten – nicht vorhanden oder außer Betrieb?
-)");
+    EXPECT_EQ(KeyFigureText(Rows(Base())), ReadBytes(GS_TEST_DATA "/keyfigures-base.txt"));
 }
 
 TEST(KeyFigures, EdgeCases) {
     const auto noCalls = [] {
-        File f;
+        StatFile f;
         f.floors.resize(2);
         f.travel = "-;0;0;0;0;";
         return f;
     };
     const auto upOnly = [] {
-        File f = Base();
+        StatFile f = Base();
         f.floors[2] = {};
         return f;
     };
     const auto noWait = [] {
-        File f = Base();
+        StatFile f = Base();
         for (Floor& fl : f.floors)
             for (Group* g : {&fl.aDown, &fl.bDown, &fl.aUp, &fl.bUp})
                 g->wait = 0;
         return f;
     };
-    const auto period = [](std::string start, std::string stop) {
-        File f = Base();
+    const auto periodOf = [](std::string start, std::string stop) {
+        StatFile f = Base();
         f.start = start;
         f.stop = stop;
         return f;
     };
     // One floor of 10 down calls, all served by shaft A, with this waiting-time sum.
     const auto waiting = [](int sum) {
-        File f;
+        StatFile f;
         f.floors = {{{sum, 10, 10, 0, 0, 0}, {}, {}, {}, {{9, 10}}, {}}};
         f.travel = "-;100;0;0;0;";
         return f;
     };
+    const auto tiedHours = [&] { // equal hours: the first is the busiest
+        StatFile f = waiting(20000);
+        f.floors[0].downAt = {{9, 5}, {11, 5}};
+        return f;
+    };
     const auto rareFloor = [] { // KG: 1 call of 90 s, under 1 % of 181
-        File f = Base();
+        StatFile f = Base();
         f.floors[0].aUp = {9000, 1, 1, 0, 0, 0};
         f.floors[1].aUp = {300000, 150, 75, 75, 0, 0};
         return f;
     };
+    const std::string period = "Zeitraum|", calls = "Außenrufe|",
+                      verdict = "Bewertung der mittleren Wartezeit|Bewertung",
+                      wait = "Wartezeit (Mittel je Außenruf)|";
     const struct {
         const char* name;
-        File file;
+        StatFile file;
         std::map<std::string, std::string> expected; // "" : the row is absent
     } cases[] = {
         {"no calls at all",
          noCalls(),
-         {{"Zeitraum|Rufe pro Tag", "0,0"},
-          {"Außenrufe|Auf-Rufe", "0 (–)"},
-          {"Außenrufe|Tür B", ""},
-          {"Wartezeit (Mittel je Außenruf)|alle Außenrufe", "–"},
-          {"Wartezeit (Mittel je Außenruf)|Etage mit längster Wartezeit", "–"},
-          {"Wartezeit (Mittel je Außenruf)|Rufe an Etagen über 30 s", "–"},
-          {"Bewertung der mittleren Wartezeit|Bewertung", "–"},
+         {{period + "Rufe pro Tag", "0,0"},
+          {calls + "Auf-Rufe", "0 (–)"},
+          {calls + "Tür B", ""},
+          {wait + "alle Außenrufe", "–"},
+          {wait + "Etage mit längster Wartezeit", "–"},
+          {wait + "Rufe an Etagen über 30 s", "–"},
+          {verdict, "–"},
           {"Tageszeit|meiste Rufe", "–"},
           {"Tageszeit|Stunden ohne Rufe", "0:00–24:00 Uhr"},
           {"Etagen|Haupteingang (meiste Auf-Rufe)", "–"},
@@ -185,61 +112,53 @@ TEST(KeyFigures, EdgeCases) {
           {"Hinweise|Prüfen", ""}}},
         {"one direction only",
          upOnly(),
-         {{"Außenrufe|Ab-Rufe", "0 (0,0 %)"},
-          {"Wartezeit (Mittel je Außenruf)|Ab-Rufe", "–"},
-          {"Wartezeit (Mittel je Außenruf)|alle Außenrufe", "22,8 s"},
-          {"Wartezeit (Mittel je Außenruf)|Etage mit zweitlängster Wartezeit",
-           "KG: 15,0 s (10 Rufe)"},
-          {"Wartezeit (Mittel je Außenruf)|Etage mit drittlängster Wartezeit", ""},
+         {{calls + "Ab-Rufe", "0 (0,0 %)"},
+          {wait + "Ab-Rufe", "–"},
+          {wait + "alle Außenrufe", "22,8 s"},
+          {wait + "Etage mit zweitlängster Wartezeit", "KG: 15,0 s (10 Rufe)"},
+          {wait + "Etage mit drittlängster Wartezeit", ""},
           {"Tageszeit|meiste Ab-Rufe", "–"},
           {"Schächte|Schacht B", "40 Rufe (44,4 %), 900 überfahrene Etagen, 22,5 je Ruf"}}},
         {"all waiting times zero",
          noWait(),
-         {{"Wartezeit (Mittel je Außenruf)|alle Außenrufe", "0,0 s"},
-          {"Wartezeit (Mittel je Außenruf)|Etage mit längster Wartezeit", "KG: 0,0 s (10 Rufe)"},
-          {"Wartezeit (Mittel je Außenruf)|Rufe an Etagen über 30 s", "0,0 %"},
-          {"Bewertung der mittleren Wartezeit|Bewertung", "sehr gut"}}},
+         {{wait + "alle Außenrufe", "0,0 s"},
+          {wait + "Etage mit längster Wartezeit", "KG: 0,0 s (10 Rufe)"},
+          {wait + "Rufe an Etagen über 30 s", "0,0 %"},
+          {verdict, "sehr gut"}}},
         {"a floor under 1 % of the calls",
          rareFloor(),
-         {{"Wartezeit (Mittel je Außenruf)|Etage mit längster Wartezeit", "1: 45,0 s (10 Rufe)"},
-          {"Wartezeit (Mittel je Außenruf)|Etage mit zweitlängster Wartezeit",
-           "EG: 21,8 s (170 Rufe)"},
-          {"Wartezeit (Mittel je Außenruf)|Etage mit drittlängster Wartezeit", ""},
-          {"Wartezeit (Mittel je Außenruf)|Rufe an Etagen über 30 s", "6,1 %"}}},
+         {{wait + "Etage mit längster Wartezeit", "1: 45,0 s (10 Rufe)"},
+          {wait + "Etage mit zweitlängster Wartezeit", "EG: 21,8 s (170 Rufe)"},
+          {wait + "Etage mit drittlängster Wartezeit", ""},
+          {wait + "Rufe an Etagen über 30 s", "6,1 %"}}},
         {"unreadable stop",
-         period("01.12.26 06:00", "gestern"),
-         {{"Zeitraum|Stop", "gestern"},
-          {"Zeitraum|Dauer", "nicht auswertbar"},
-          {"Zeitraum|Rufe pro Tag", "nicht auswertbar"}}},
+         periodOf("01.12.26 06:00", "gestern"),
+         {{period + "Stop", "gestern"},
+          {period + "Dauer", "nicht auswertbar"},
+          {period + "Rufe pro Tag", "nicht auswertbar"}}},
         {"stop not after start",
-         period("01.12.26 06:00", "01.12.26 06:00"),
-         {{"Zeitraum|Dauer", "nicht auswertbar"}}},
+         periodOf("01.12.26 06:00", "01.12.26 06:00"),
+         {{period + "Dauer", "nicht auswertbar"}}},
         {"31 February",
-         period("31.02.26 06:00", "07.12.26"),
-         {{"Zeitraum|Dauer", "nicht auswertbar"}}},
+         periodOf("31.02.26 06:00", "07.12.26"),
+         {{period + "Dauer", "nicht auswertbar"}}},
         {"dates without time: whole days",
-         period("01.12.2026", "07.12.2026"),
-         {{"Zeitraum|Dauer", "7,0 Tage (168,0 Stunden)"}, {"Zeitraum|Rufe pro Tag", "14,3"}}},
+         periodOf("01.12.2026", "07.12.2026"),
+         {{period + "Dauer", "7,0 Tage (168,0 Stunden)"}, {period + "Rufe pro Tag", "14,3"}}},
         {"over a leap day",
-         period("28.02.24 12:00", "01.03.24 12:00"),
-         {{"Zeitraum|Dauer", "2,0 Tage (48,0 Stunden)"}}},
-        {"20 s", waiting(20000), {{"Bewertung der mittleren Wartezeit|Bewertung", "sehr gut"}}},
-        {"20.001 s", waiting(20001), {{"Bewertung der mittleren Wartezeit|Bewertung", "gut"}}},
-        {"25 s", waiting(25000), {{"Bewertung der mittleren Wartezeit|Bewertung", "gut"}}},
-        {"25.001 s",
-         waiting(25001),
-         {{"Bewertung der mittleren Wartezeit|Bewertung", "befriedigend"}}},
-        {"30 s", waiting(30000), {{"Bewertung der mittleren Wartezeit|Bewertung", "befriedigend"}}},
-        {"30.001 s", waiting(30001), {{"Bewertung der mittleren Wartezeit|Bewertung", "schlecht"}}},
-        {"49.999 s", waiting(49999), {{"Bewertung der mittleren Wartezeit|Bewertung", "schlecht"}}},
+         periodOf("28.02.24 12:00", "01.03.24 12:00"),
+         {{period + "Dauer", "2,0 Tage (48,0 Stunden)"}}},
+        {"a floor of exactly 30 s", waiting(30000), {{wait + "Rufe an Etagen über 30 s", "0,0 %"}}},
+        {"two busiest hours",
+         tiedHours(),
+         {{"Tageszeit|meiste Rufe", "9:00 Uhr: 5 Rufe (50,0 %)"}}},
         {"50 s",
          waiting(50000),
-         {{"Bewertung der mittleren Wartezeit|Bewertung", "inakzeptabel"},
-          {"Wartezeit (Mittel je Außenruf)|alle Außenrufe", "50,0 s"},
+         {{wait + "alle Außenrufe", "50,0 s"},
           {"Tageszeit|meiste Rufe", "9:00 Uhr: 10 Rufe (100,0 %)"},
-          {"Außenrufe|Tür B", ""},
-          {"Hinweise|Prüfen", "Schacht B: keine Rufe, keine Fahrten – nicht vorhanden oder "
-                              "außer Betrieb?"}}},
+          {calls + "Tür B", ""},
+          {"Hinweise|Prüfen",
+           "Schacht B: keine Rufe, keine Fahrten – nicht vorhanden oder außer Betrieb?"}}},
     };
     for (const auto& c : cases) {
         const auto got = ByKey(Rows(c.file));
@@ -248,6 +167,12 @@ TEST(KeyFigures, EdgeCases) {
             EXPECT_EQ(it == got.end() ? "" : it->second, value) << c.name << ": " << key;
         }
     }
+    // The verdict's edges: the limits of 20, 25 and 30 s belong to the better verdict.
+    const std::pair<int, const char*> verdicts[] = {
+        {20000, "sehr gut"},     {20001, "gut"},      {25000, "gut"},      {25001, "befriedigend"},
+        {30000, "befriedigend"}, {30001, "schlecht"}, {49999, "schlecht"}, {50000, "inakzeptabel"}};
+    for (const auto& [sum, text] : verdicts)
+        EXPECT_EQ(ByKey(Rows(waiting(sum)))[verdict], text) << sum;
 }
 
 TEST(KeyFigures, RoundingAndPeriodForms) {

@@ -1,3 +1,5 @@
+// The last-directory file: what is written and read back, and where it lives.
+#include "cp1252.h"
 #include "errors.h"
 #include "lastdir.h"
 #include "testfiles.h"
@@ -27,7 +29,9 @@ TEST(LastDirFile, ReadsTheFirstLineOnly) {
         {"/a/b\r", "/a/b"},
         {"/a/b\n/c", "/a/b"},
         {"/a/b\x1A/c", "/a/b"},
-        {std::string(300, 'x'), std::string(255, 'x')},
+        {std::string(10000, 'x') + "\r\n/c", std::string(255, 'x')},
+        // 255 bytes would end inside the 128th 'ä': the cut goes before it.
+        {Cp1252ToUtf8(std::string(10000, '\xE4')), Cp1252ToUtf8(std::string(127, '\xE4'))},
     };
     for (const auto& [bytes, folder] : cases)
         EXPECT_EQ(ReadLastDir(dir.write("default.sta", bytes)), folder);

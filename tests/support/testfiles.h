@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -102,3 +103,42 @@ inline std::string UniformFile(int floors, int value = 1) {
     lines.push_back("-;" + v + ";" + v + ";" + v + ";" + v + ";");
     return JoinLines(lines);
 }
+
+// One call group of a floor as the file lists it: waiting-time sum (1/100 s), calls, served by
+// shafts A..D.
+struct Group {
+    int wait = 0, calls = 0, a = 0, b = 0, c = 0, d = 0;
+};
+struct Floor {
+    Group aDown, bDown, aUp, bUp;
+    std::map<int, int> downAt, upAt; // hour -> calls
+};
+
+// A statistics file of these floors, with its period and travel line.
+struct StatFile {
+    std::vector<Floor> floors;
+    std::string travel = "-;1100;900;50;0;";
+    std::string stop = "07.12.26 18:00";
+    std::string start = "01.12.26 06:00";
+
+    std::string bytes() const {
+        auto lines = HeaderLines();
+        lines[1] = stop + ";Stop";
+        lines[4] = "Start;" + start + ";";
+        for (std::size_t i = 0; i < floors.size(); ++i) {
+            const Floor& fl = floors[i];
+            std::string line = std::to_string(i + 1) + ";";
+            for (const Group& g : {fl.aDown, fl.bDown, fl.aUp, fl.bUp})
+                for (int v : {g.wait, g.calls, g.a, g.b, g.c, g.d})
+                    line += std::to_string(v) + ";";
+            std::string hours = ";";
+            for (const auto* at : {&fl.downAt, &fl.upAt})
+                for (int h = 0; h < 24; ++h)
+                    hours += std::to_string(at->count(h) ? at->at(h) : 0) + ";";
+            lines.push_back(line);
+            lines.push_back(hours);
+        }
+        lines.push_back(travel);
+        return JoinLines(lines);
+    }
+};

@@ -1,20 +1,7 @@
+// Windows-1252 and UTF-8 both ways, and cuts that never split a character.
 #include "cp1252.h"
-#include "store.h"
 
 #include <gtest/gtest.h>
-
-TEST(StatisticsStore, StartsEmptyWithLabelDefaults) {
-    const StatisticsStore s;
-    EXPECT_EQ(s.FloorCount, 0);
-    const std::pair<std::string_view, std::string_view> labels[] = {
-        {s.FloorNames[0].view(), "KG"},        {s.FloorNames[1].view(), "EG"},
-        {s.FloorNames[2].view(), "1"},         {s.FloorNames[40].view(), "39"},
-        {s.HourNames[0].view(), "0:00 Uhr"},   {s.HourNames[23].view(), "23:00 Uhr"},
-        {s.ShaftNames[3].view(), "Schacht D"}, {s.LastDir.view(), ""}};
-    for (const auto& [label, expected] : labels)
-        EXPECT_EQ(label, expected);
-    EXPECT_EQ(ShortString<10>("0123456789X").str(), "0123456789"); // cut at the capacity
-}
 
 TEST(Cp1252, DecodesAndEncodes) {
     const std::pair<std::string, std::string> both[] = {
