@@ -83,52 +83,6 @@ TEST(Reader, HeaderAndTravelLineOnlyAndLongLines) {
     EXPECT_EQ(s.HourUp[24][2], 1000000000);
 }
 
-TEST(Reader, RefusalsKeepThePreviousFigures) {
-    const std::string example = WorkedExampleFile();
-    const struct {
-        const char* name;
-        std::string bytes;
-        std::string message;
-    } cases[] = {
-        {"41 floors", UniformFile(41),
-         "Die Datei enthält mehr als 40 Etagen; höchstens 40 werden unterstützt."},
-        {"header only", JoinLines(HeaderLines()), "Die Datei enthält keine Etagendaten."},
-        {"bad field", std::string(example).replace(example.find("250;"), 3, "2x0"),
-         "'2x0' ist kein gültiger Integerwert.\nDatei stat.csv, Zeile 11, Feld 8"},
-        {"bad hour value",
-         std::string(example).replace(
-             example.find(";5;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;6"), 2, ";5x"),
-         "'5x' ist kein gültiger Integerwert.\nDatei stat.csv, Zeile 12, Feld 11"},
-        {"extra line after the trailer", example + "noch eine\r\n",
-         "'' ist kein gültiger Integerwert.\nDatei stat.csv, Zeile 13, Feld 6"},
-        {"hour line too long to keep",
-         std::string(example).insert(example.find("\r\n2;"), 70000, '0'),
-         "Die Datei enthält in Zeile 10 mehr als 65536 Zeichen."},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempDir dir;
-        StatisticsStore s;
-        LoadStatisticsFile(s, dir.write("old.csv", UniformFile(40, 3)));
-        const StatisticsStore before = s;
-        int afterRead = 0;
-        const std::string path = dir.write("stat.csv", c.bytes);
-        try {
-            LoadStatisticsFile(s, path, [&] { ++afterRead; });
-            ADD_FAILURE() << "loaded";
-        } catch (const std::exception& e) {
-            EXPECT_EQ(e.what(), c.message);
-        }
-        // Buttons are set between reading and parsing, so only a parse error sees the call.
-        EXPECT_EQ(afterRead, c.message.front() == '\'' ? 1 : 0);
-        EXPECT_EQ(s.FloorCount, 40);
-        EXPECT_EQ(s.CallStat, before.CallStat);
-        EXPECT_EQ(s.HourUp, before.HourUp);
-        EXPECT_EQ(s.FloorLines, before.FloorLines);
-        EXPECT_EQ(s.FileName, path); // only the name and folder moved on
-    }
-}
-
 TEST(Reader, SmallerFileAfterLargerKeepsStaleEntriesBeyondItsFloors) {
     TempDir dir;
     StatisticsStore s;

@@ -16,7 +16,6 @@
 #include "reader.h"
 #include "recordingchartfx.h"
 #include "statchart.h"
-#include "statetag.h"
 #include "statistik.h"
 #include "storebytes.h"
 #include "testfiles.h"
@@ -43,7 +42,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include <array>
 #include <filesystem>
 #include <functional>
 
