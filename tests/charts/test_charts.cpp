@@ -250,13 +250,3 @@ TEST(ShaftCharts, CallDistributionAndFloorsPassed) {
         EXPECT_EQ(m.series[0].legend, "überfahrene Etagen");
     }
 }
-
-TEST(Charts, OutcomeNamesTheCheckMark) {
-    for (ChartId id : kAllCharts) {
-        StatisticsStore s;
-        RecordingChartfx control;
-        const ChartOutcome out = DrawChart(id, s, control);
-        EXPECT_EQ(out.checkMark, id);
-        EXPECT_EQ(out.enablesWaitingTime, id == ChartId::count) << ChartStem(id);
-    }
-}

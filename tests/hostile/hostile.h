@@ -27,7 +27,6 @@ inline LoadPathResult ExpectLoad(const std::string& path, const std::string& mes
 
 constexpr std::size_t kFloor1Line = 8; // 0-based, after the 8 header lines
 constexpr std::size_t kHour1Line = 9;
-constexpr std::size_t kTravelLine = 12;
 
 // The worked example with field `field` of line `line` (both 0-based) replaced by `text`.
 inline std::string WorkedExampleWith(std::size_t line, std::size_t field, const std::string& text) {

@@ -72,7 +72,6 @@ TEST(HostileFiles, ExactOutcomeAndNothingWritten) {
     } cases[] = {
         {"empty file", file(""), kNoFloors},
         {"1 line", file(lines(1)), kNoFloors},
-        {"5 lines", file(lines(5)), kNoFloors},
         {"8 lines", file(lines(8)), kNoFloors},
         {"41 floors", file(UniformFile(41)), kTooMany},
         {"256 floors: an 8-bit counter would see none", file(UniformFile(256)), kTooMany},
@@ -93,9 +92,6 @@ TEST(HostileFiles, ExactOutcomeAndNothingWritten) {
         {"2147483647", with(kHour1Line, 48, "2147483647"), ""},
         {"leading zeros", with(kHour1Line, 1, "000000000002147483647"), ""},
         {"2147483648", with(kFloor1Line, 2, "2147483648"), NotAnInteger("2147483648")},
-        {"-2147483649", with(kTravelLine, 4, "-2147483649"), NotAnInteger("-2147483649")},
-        {"1 in 64 bits", with(kHour1Line, 5, "18446744073709551617"),
-         NotAnInteger("18446744073709551617")},
         {"a folder chosen as the file", root.file("folder.csv"), kDenied},
         {"the file vanished before the open", vanished, "Datei nicht gefunden"},
         {"a file taken for a folder", file("x") + "/stat.csv", "Ungültiger Dateiname"},
@@ -161,12 +157,4 @@ TEST(WideSums, LargestAndSmallestValuesEverywhere) {
                     EXPECT_EQ(value, static_cast<double>(c.sum)) << ChartStem(c.id) << " " << v;
         EXPECT_EQ(Chart(r, ChartId::Verteil).axisMax, 4.0 * 40 * 4 * v); // all four slices
     }
-}
-
-TEST(WideSums, WaitingTimeSumsPastThirtyTwoBits) {
-    // Floor 1 down: door A's sum and door B's 120 pass 32 bits, then are divided by 10 calls.
-    TempDir dir;
-    const std::string path = dir.write("w.csv", WorkedExampleWith(kFloor1Line, 1, "2147483647"));
-    const double seconds = (std::int64_t{INT32_MAX} + 120) / (10 * 100);
-    EXPECT_EQ(Chart(ExpectLoad(path, ""), ChartId::w_time).series.at(0).values.at(0), seconds);
 }

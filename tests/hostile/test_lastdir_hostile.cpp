@@ -1,5 +1,5 @@
-// The last-directory file under hostile conditions: odd contents, folders in its place, a
-// folder that refuses writing, a full disk. A write either completes or leaves the old file.
+// The last-directory file under hostile conditions: folders in its place, a folder that refuses
+// writing, a full disk. A write either completes or leaves the old file.
 #include "cp1252.h"
 #include "errors.h"
 #include "lastdir.h"
@@ -47,18 +47,14 @@ TEST(LastDirHostile, RefusedWriteLeavesEverythingAsItWas) {
     EXPECT_TRUE(fs::is_empty(dir.file("folder.sta")));
     EXPECT_TRUE(fs::is_empty(path + ".tmp"));
     EXPECT_EQ(Entries(dir.path()), 3);
-}
-
-TEST(LastDirHostile, UnwritableFolder) {
     if (geteuid() == 0)
-        GTEST_SKIP() << "running as root: a folder without write permission does not refuse root";
-    TempDir dir;
-    const std::string path = dir.write("default.sta", "/alt");
+        return; // a folder without write permission does not refuse root
+    fs::remove(path + ".tmp");
     fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_EQ(Write(path, "/neu"), "Dateizugriff verweigert");
     fs::permissions(dir.path(), fs::perms::owner_all);
     EXPECT_EQ(ReadBytes(path), "/alt");
-    EXPECT_EQ(Entries(dir.path()), 1);
+    EXPECT_EQ(Entries(dir.path()), 2);
 }
 
 TEST(LastDirAtomic, NewFileTakesTheName) {
