@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QToolButton>

@@ -20,7 +20,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSvgRenderer>
 #include <QToolButton>
 
