@@ -3,6 +3,7 @@
 #include "chartdrawing.h"
 #include "chartexport.h"
 #include "charts.h"
+#include "chartstyle.h"
 #include "charttable.h"
 #include "comparison.h"
 #include "reportcontent.h"
@@ -78,26 +79,27 @@ bool EncodePng(const QImage& image, QIODevice& out) {
     return true;
 }
 
-QString Q(const std::string& utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-[[noreturn]] void CannotWrite(const QString& path, const QString& why) {
-    throw std::runtime_error(
-        QStringLiteral("Die Datei \u201E%1\u201C kann nicht geschrieben werden: %2")
-            .arg(path, why)
-            .toStdString());
-}
-
 void WritePng(const QString& name, const ChartModel& chart, int width, int height) {
     const QImage image = ChartImage(chart, QSize(width, height));
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly))
-        CannotWrite(name, file.errorString());
+        ThrowCannotWrite(name, file.errorString());
     if (!EncodePng(image, file))
-        CannotWrite(name, file.errorString());
+        ThrowCannotWrite(name, file.errorString());
     if (!file.commit())
-        CannotWrite(name, file.errorString());
+        ThrowCannotWrite(name, file.errorString());
+}
+
+// The folder, created when missing.
+QDir MadeFolder(const std::string& folder) {
+    const QString path = chartstyle::Text(folder);
+    QDir dir(path);
+    if (!dir.mkpath(QStringLiteral(".")))
+        throw std::runtime_error(
+            QStringLiteral("Der Ordner \u201E%1\u201C kann nicht angelegt werden.")
+                .arg(path)
+                .toStdString());
+    return dir;
 }
 
 } // namespace
@@ -112,13 +114,7 @@ void ExportPdf(const std::string& path, StatisticsStore& store,
 }
 
 void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height) {
-    const QString dirPath = Q(folder);
-    QDir dir(dirPath);
-    if (!dir.mkpath(QStringLiteral(".")))
-        throw std::runtime_error(
-            QStringLiteral("Der Ordner \u201E%1\u201C kann nicht angelegt werden.")
-                .arg(dirPath)
-                .toStdString());
+    const QDir dir = MadeFolder(folder);
     const auto charts = DrawAllCharts(store);
     // Drawing and compressing an image is independent of the others: one worker per core.
     std::atomic<std::size_t> next{0};
@@ -149,20 +145,15 @@ void ExportPngs(const std::string& folder, StatisticsStore& store, int width, in
 }
 
 void ExportSvgs(const std::string& folder, StatisticsStore& store, int width, int height) {
-    const QString dirPath = Q(folder);
-    QDir dir(dirPath);
-    if (!dir.mkpath(QStringLiteral(".")))
-        throw std::runtime_error(
-            QStringLiteral("Der Ordner \u201E%1\u201C kann nicht angelegt werden.")
-                .arg(dirPath)
-                .toStdString());
+    const QDir dir = MadeFolder(folder);
     for (const auto& [id, chart] : DrawAllCharts(store))
         SaveChart(chart, dir.filePath(QString::fromLatin1(ChartStem(id)) + ".svg"),
                   ChartFileFormat::Svg, QSize(width, height));
 }
 
 void ExportCsv(const std::string& path, StatisticsStore& store) {
-    SaveBytes(Q(path), QByteArray::fromStdString(FiguresCsv(BuildReportContent(store).charts)));
+    SaveBytes(chartstyle::Text(path),
+              QByteArray::fromStdString(FiguresCsv(BuildReportContent(store).charts)));
 }
 
 void WithQtApplication(const char* program, const std::function<void()>& work) {

@@ -1,6 +1,7 @@
 #include "chartexport.h"
 
 #include "chartdrawing.h"
+#include "chartstyle.h"
 #include "charttable.h"
 
 #include <QBuffer>
@@ -21,18 +22,6 @@ namespace {
 constexpr int kScreenDpi = 96;
 constexpr int kPdfDpi = 300;
 
-QString Q(const std::string& utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-[[noreturn]] void CannotWrite(const QString& path, const QString& why) {
-    QString text =
-        QStringLiteral("Die Datei \u201E%1\u201C kann nicht geschrieben werden").arg(path);
-    if (!why.isEmpty())
-        text += QStringLiteral(": ") + why;
-    throw std::runtime_error(text.toStdString());
-}
-
 // Draws the chart into `device` with a painter; false when the painter cannot start.
 bool Paint(const ChartModel& chart, QPaintDevice& device, const QRectF& target, double dpi) {
     QPainter painter;
@@ -45,7 +34,7 @@ bool Paint(const ChartModel& chart, QPaintDevice& device, const QRectF& target, 
 QByteArray Encode(const ChartModel& chart, ChartFileFormat format, const QSize& size) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    const QString title = Q(chart.heading());
+    const QString title = chartstyle::Text(chart.heading());
     bool painted = false;
     switch (format) {
     case ChartFileFormat::Png:
@@ -78,6 +67,14 @@ QByteArray Encode(const ChartModel& chart, ChartFileFormat format, const QSize& 
 
 } // namespace
 
+void ThrowCannotWrite(const QString& path, const QString& why) {
+    QString text =
+        QStringLiteral("Die Datei \u201E%1\u201C kann nicht geschrieben werden").arg(path);
+    if (!why.isEmpty())
+        text += QStringLiteral(": ") + why;
+    throw std::runtime_error(text.toStdString());
+}
+
 std::optional<ChartFileFormat> FormatOfPath(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     for (ChartFileFormat format :
@@ -102,11 +99,11 @@ QString SuffixOf(ChartFileFormat format) {
 void SaveBytes(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        CannotWrite(path, file.errorString());
+        ThrowCannotWrite(path, file.errorString());
     if (file.write(bytes) != bytes.size())
-        CannotWrite(path, file.errorString());
+        ThrowCannotWrite(path, file.errorString());
     if (!file.commit())
-        CannotWrite(path, file.errorString());
+        ThrowCannotWrite(path, file.errorString());
 }
 
 void SaveChart(const ChartModel& chart, const QString& path, ChartFileFormat format,
@@ -114,13 +111,13 @@ void SaveChart(const ChartModel& chart, const QString& path, ChartFileFormat for
     // Drawn completely before the file is touched: a drawing that fails leaves no file behind.
     const QByteArray bytes = Encode(chart, format, size.expandedTo(QSize(1, 1)));
     if (bytes.isEmpty())
-        CannotWrite(path, QString());
+        ThrowCannotWrite(path, QString());
     SaveBytes(path, bytes);
 }
 
 std::unique_ptr<QMimeData> ChartMimeData(const ChartModel& chart, const QSize& size) {
     auto data = std::make_unique<QMimeData>();
     data->setImageData(ChartImage(chart, size));
-    data->setText(Q(FiguresText(chart)));
+    data->setText(chartstyle::Text(FiguresText(chart)));
     return data;
 }

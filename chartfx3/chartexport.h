@@ -20,6 +20,9 @@ std::optional<ChartFileFormat> FormatOfPath(const QString& path);
 // "png", "svg" or "pdf".
 QString SuffixOf(ChartFileFormat format);
 
+// Throws std::runtime_error "Die Datei „<path>“ kann nicht geschrieben werden[: <why>]".
+[[noreturn]] void ThrowCannotWrite(const QString& path, const QString& why);
+
 // Writes `bytes` to `path` through QSaveFile: the file appears complete or not at all. Throws
 // std::runtime_error "Die Datei „…“ kann nicht geschrieben werden: <reason>".
 void SaveBytes(const QString& path, const QByteArray& bytes);

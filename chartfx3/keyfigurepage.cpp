@@ -1,5 +1,7 @@
 #include "keyfigurepage.h"
 
+#include "chartstyle.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QRectF>
@@ -11,10 +13,6 @@ namespace {
 constexpr double kTitlePt = 16;
 constexpr double kTextPt = 10;
 constexpr double kLabelShare = 0.42; // of the width, for the label column
-
-QString Q(const std::string& utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 QFont Font(double pt, double dpi, bool bold) {
     QFont font(QStringLiteral("Arial"));
@@ -51,24 +49,25 @@ double Layout(QPainter& painter, const QRectF& area, double dpi, const QString& 
             painter.setFont(headFont);
             const QRectF text = painter.boundingRect(
                 QRectF(area.left() + pad, y + pad, area.width() - 2 * pad, 1e6), wrap,
-                Q(row.section));
+                chartstyle::Text(row.section));
             const QRectF band(area.left(), y + pad, area.width(), text.height() + 2 * pad);
             if (draw) {
                 painter.fillRect(band, QColor(225, 230, 240));
-                painter.drawText(text.translated(0, pad), wrap, Q(row.section));
+                painter.drawText(text.translated(0, pad), wrap, chartstyle::Text(row.section));
             }
             y = band.bottom();
         }
         painter.setFont(textFont);
-        const QRectF label = painter.boundingRect(
-            QRectF(area.left() + pad, y + pad, labelWidth - 2 * pad, 1e6), wrap, Q(row.label));
+        const QRectF label =
+            painter.boundingRect(QRectF(area.left() + pad, y + pad, labelWidth - 2 * pad, 1e6),
+                                 wrap, chartstyle::Text(row.label));
         const QRectF value = painter.boundingRect(
             QRectF(area.left() + labelWidth, y + pad, area.width() - labelWidth - pad, 1e6), wrap,
-            Q(row.value));
+            chartstyle::Text(row.value));
         const double bottom = std::max(label.bottom(), value.bottom()) + pad;
         if (draw) {
-            painter.drawText(label, wrap, Q(row.label));
-            painter.drawText(value, wrap, Q(row.value));
+            painter.drawText(label, wrap, chartstyle::Text(row.label));
+            painter.drawText(value, wrap, chartstyle::Text(row.value));
             painter.setPen(QPen(QColor(190, 190, 190), 0));
             painter.drawLine(QPointF(area.left(), bottom), QPointF(area.right(), bottom));
             painter.setPen(Qt::black);

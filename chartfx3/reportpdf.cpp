@@ -1,6 +1,8 @@
 #include "reportpdf.h"
 
 #include "chartdrawing.h"
+#include "chartexport.h"
+#include "chartstyle.h"
 #include "coverpage.h"
 #include "keyfigurepage.h"
 #include "memowrap.h"
@@ -19,29 +21,17 @@ namespace {
 // The gaps the chart window's print button sets for the paper.
 constexpr std::int16_t kPrintGap = 200;
 
-QString Q(const std::string& utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-[[noreturn]] void CannotWrite(const QString& path, const QString& why) {
-    QString text =
-        QStringLiteral("Die Datei \u201E%1\u201C kann nicht geschrieben werden").arg(path);
-    if (!why.isEmpty())
-        text += QStringLiteral(": ") + why;
-    throw std::runtime_error(text.toStdString());
-}
-
 } // namespace
 
 void WriteReportPdf(const std::string& path, const ReportContent& content) {
-    const QString target = Q(path);
+    const QString target = chartstyle::Text(path);
     QStringList paragraphs;
     for (const std::string& line : content.coverParagraphs)
-        paragraphs << Q(line);
+        paragraphs << chartstyle::Text(line);
 
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
-        CannotWrite(target, file.errorString());
+        ThrowCannotWrite(target, file.errorString());
     {
         QPdfWriter pdf(&file);
         pdf.setResolution(kCoverResolution);
@@ -52,22 +42,23 @@ void WriteReportPdf(const std::string& path, const ReportContent& content) {
                                       QMarginsF(10, 10, 10, 10), QPageLayout::Point));
         QPainter painter;
         if (!painter.begin(&pdf))
-            CannotWrite(target, QString());
+            ThrowCannotWrite(target, QString());
         PaintCoverSheet(painter, LogoBitmap(), WrapLikeMemo(paragraphs));
         // The key figures upright after the cover, half an inch inside the printable area.
         if (!pdf.newPage())
-            CannotWrite(target, QString());
+            ThrowCannotWrite(target, QString());
         const double inset = kCoverResolution / 2.0;
         PaintKeyFigurePage(
             painter, QRectF(0, 0, pdf.width(), pdf.height()).adjusted(inset, inset, -inset, -inset),
-            kCoverResolution, Q(content.keyFigureTitle), content.keyFigures);
+            kCoverResolution, chartstyle::Text(content.keyFigureTitle), content.keyFigures);
         if (!content.comparisonFigures.empty()) {
             if (!pdf.newPage())
-                CannotWrite(target, QString());
+                ThrowCannotWrite(target, QString());
             PaintKeyFigurePage(
                 painter,
                 QRectF(0, 0, pdf.width(), pdf.height()).adjusted(inset, inset, -inset, -inset),
-                kCoverResolution, Q(content.comparisonTitle), content.comparisonFigures);
+                kCoverResolution, chartstyle::Text(content.comparisonTitle),
+                content.comparisonFigures);
         }
         for (const ChartModel& shown : content.charts) {
             ChartModel chart = shown;
@@ -75,11 +66,11 @@ void WriteReportPdf(const std::string& path, const ReportContent& content) {
             chart.bottomGap = kPrintGap;
             pdf.setPageOrientation(QPageLayout::Landscape);
             if (!pdf.newPage())
-                CannotWrite(target, QString());
+                ThrowCannotWrite(target, QString());
             PaintChart(chart, painter, QRectF(0, 0, pdf.width(), pdf.height()), kCoverResolution);
         }
         painter.end();
     }
     if (!file.commit())
-        CannotWrite(target, file.errorString());
+        ThrowCannotWrite(target, file.errorString());
 }

@@ -5,6 +5,7 @@
 #include "keyfigurepage.h"
 #include "keyfigures.h"
 #include "mainpictures.h"
+#include "modeless.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -13,7 +14,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QToolButton>
@@ -102,23 +102,8 @@ void TKennzahlenDlg::SetFigures(const QString& title, const std::vector<KeyFigur
 
 void TKennzahlenDlg::ShowFigures(const QString& title, const std::vector<KeyFigureRow>& rows) {
     SetFigures(title, rows);
-    if (!isVisible()) {
-        if (!placed_) {
-            placed_ = true;
-            QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
-            if (!screen)
-                screen = QGuiApplication::primaryScreen();
-            if (screen) {
-                QRect frame = frameGeometry();
-                frame.moveCenter(screen->availableGeometry().center());
-                move(frame.topLeft());
-            }
-        }
-        show();
+    if (ShowModeless(*this, placed_))
         Tabelle->resizeRowsToContents(); // the value column has its width only now
-    }
-    raise();
-    activateWindow();
 }
 
 void TKennzahlenDlg::PrintBtnClick() {

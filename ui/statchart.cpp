@@ -4,6 +4,7 @@
 #include "chartprinting.h"
 #include "charttable.h"
 #include "errorbox.h"
+#include "modeless.h"
 #include "qtchartfx.h"
 
 #include <QAction>
@@ -19,7 +20,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSvgRenderer>
 #include <QToolButton>
 
@@ -163,25 +163,7 @@ TStatDlg::TStatDlg(QWidget* parent)
 }
 
 void TStatDlg::ShowChart() {
-    if (!isVisible()) {
-        if (!placed_) {
-            placed_ = true;
-            QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
-            if (!screen)
-                screen = QGuiApplication::primaryScreen();
-            if (screen) {
-                QRect frame = frameGeometry();
-                frame.moveCenter(screen->availableGeometry().center());
-                move(frame.topLeft());
-            }
-        }
-        show();
-    }
-    // A minimised window is brought back, not only raised behind its icon.
-    if (isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
+    ShowModeless(*this, placed_);
 }
 
 void TStatDlg::PrintBtnClick() {
