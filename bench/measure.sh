@@ -6,7 +6,8 @@
 #   - the whole PDF report of a 40-floor file as a process, and its peak memory;
 #   - the same side by side with bench/peer/gnuplot_report.sh (gnuplot-nox), alternating runs:
 #     the median of the per-round ratios of the two wall times;
-#   - the eleven PNG images (1200 x 650) and the JSON report as processes.
+#   - the eleven PNG images (1200 x 650) and the JSON report as processes;
+#   - the peak memory of loading a 1 GB file (the JSON report of a sparse file).
 # Steps whose programs are not built are skipped with a note.
 #   bench/measure.sh [BUILD]   BUILD: the build folder, from the repository's root (default
 #                              build); RUNS=20 runs per process figure
@@ -138,4 +139,13 @@ fi
 if [ -x "$report" ]; then
   echo "== JSON report of $SAMPLE as a process: median" \
     "$(median_ms "$report --json $SAMPLE") ms"
+fi
+if [ -x "$report" ]; then
+  # A 1 GB sparse file (holes read as NUL bytes) past the last line, which has no line end:
+  # the load reads it through without holding it.
+  head -c -2 "$SAMPLE" > "$work/huge.csv"
+  truncate -s 1G "$work/huge.csv"
+  /usr/bin/time -f '%M' -o "$work/rss" "$report" --json "$work/huge.csv" >/dev/null || true
+  echo "== JSON report of a 1 GB file as a process: peak memory" \
+    "$(( $(cat "$work/rss") / 1024 )) MB (budget 50 MB)"
 fi

@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 namespace {
 
 // Cells of the two-floor example: every kind of field, both floors, hours and travel.
@@ -111,39 +108,4 @@ TEST(Reader, FolderOfThePathAndLongPaths) {
     EXPECT_THROW(LoadStatisticsFile(s, longPath), IoError);
     EXPECT_EQ(s.FileName.size(), 255u);
     EXPECT_EQ(s.LastDir.str(), longPath.substr(0, 255));
-}
-
-TEST(Reader, HugeFilesCostLittleMemory) {
-    // Sparse files of 1 GB (holes read as NUL bytes): past a valid 40-floor file's last line,
-    // and past its last line end, where they make a 42nd pair; and a last-directory file of
-    // 200 MB in one line. None is held in memory. Run alone, ru_maxrss is this test's own.
-    TempDir dir;
-    const std::string valid = UniformFile(40) + "Rest\r\n";
-    const std::string noLineEnd = valid.substr(0, valid.size() - 2);
-    const struct {
-        std::string bytes;
-        off_t size;
-        int floors; // -1: refused
-    } cases[] = {{noLineEnd, off_t{1} << 30, 40}, {valid, off_t{1} << 30, -1}};
-    for (const auto& c : cases) {
-        const std::string path = dir.write("big.csv", c.bytes);
-        ASSERT_EQ(truncate(path.c_str(), c.size), 0);
-        StatisticsStore s;
-        try {
-            LoadStatisticsFile(s, path);
-            EXPECT_EQ(s.FloorCount, c.floors);
-            EXPECT_LE(s.HourLines[41].size(), std::size_t{64 * 1024});
-        } catch (const StatisticsError& e) {
-            EXPECT_EQ(c.floors, -1) << e.what();
-        }
-    }
-    const std::string lastDir = dir.write("default.sta", "/daten");
-    ASSERT_EQ(truncate(lastDir.c_str(), 200 << 20), 0);
-    EXPECT_EQ(ReadLastDir(lastDir).size(), 255u);
-
-    rusage usage{};
-    ASSERT_EQ(getrusage(RUSAGE_SELF, &usage), 0);
-#if !defined(__SANITIZE_ADDRESS__)
-    EXPECT_LT(usage.ru_maxrss, 50 * 1024) << "kB at the peak";
-#endif
 }

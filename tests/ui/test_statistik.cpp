@@ -113,6 +113,10 @@ class TestStatistik : public QObject {
     int Controls() const { // of the floor names dialog
         return etage->findChildren<QLineEdit*>().size() + etage->findChildren<QLabel*>().size();
     }
+    static bool OnePage(const std::string& pdf, bool landscape) {
+        const auto pages = PdfPages(pdf);
+        return pages.size() == 1 && (pages[0].first > pages[0].second) == landscape;
+    }
     std::string Example() const { return files->write("stat.csv", WorkedExampleFile()); }
     std::string LastDirFile() const { return files->file("config/gruppenstatistik/default.sta"); }
 
@@ -356,7 +360,6 @@ private slots:
         EtageDlg = etage.get();
     }
 
-    // --- The chart window ------------------------------------------------------------------
     void chartWindow() {
         TStatDlg dlg;
         StatDlg = &dlg;
@@ -410,8 +413,7 @@ private slots:
             QCOMPARE(boxes.join(QString()), QString::fromUtf8(text));
             QCOMPARE(gaps(), 40);
         }
-        const auto pages = PdfPages(files->file("chart.pdf"));
-        QVERIFY(pages.size() == 1 && pages[0].first > pages[0].second);
+        QVERIFY(OnePage(files->file("chart.pdf"), true));
         QVERIFY(PdfText(files->file("chart.pdf")).find("Etagen") != std::string::npos);
     }
 
@@ -491,12 +493,10 @@ private slots:
         });
         dlg.DruckvorschauAction->trigger();
         QCOMPARE(previewPages, 1);
-        const auto printed = PdfPages(files->file("vorschau.pdf"));
-        QVERIFY(printed.size() == 1 && printed[0].first > printed[0].second);
+        QVERIFY(OnePage(files->file("vorschau.pdf"), true));
         QCOMPARE(dlg.StatChart->TopGap(), 40);
     }
 
-    // --- The key-figures window ------------------------------------------------------------
     void keyFiguresWindow() {
         Open(Example());
         QTest::mouseClick(w->KennzahlenBtn, Qt::LeftButton);
@@ -523,8 +523,7 @@ private slots:
         pdf.setOutputFileName(Q(files->file("kennzahlen.pdf")));
         dlg->setPrinter(&pdf);
         QTest::mouseClick(dlg->PrintBtn, Qt::LeftButton);
-        const auto pages = PdfPages(files->file("kennzahlen.pdf"));
-        QVERIFY(pages.size() == 1 && pages[0].first < pages[0].second);
+        QVERIFY(OnePage(files->file("kennzahlen.pdf"), false));
         QVERIFY(PdfText(files->file("kennzahlen.pdf")).find("Kennzahlen: stat.csv") !=
                 std::string::npos);
         // A new file while the window is open: it shows the new figures.
@@ -611,7 +610,6 @@ private slots:
         QCOMPARE(PdfPages(pdf).size(), kAllCharts.size() + 3);
     }
 
-    // --- The floor names dialog -----------------------------------------------------------
     void controlsPerFloor() {
         QVERIFY(!etage->isModal() && (etage->windowState() & Qt::WindowMaximized));
         for (int floors = 0; floors <= 40; ++floors) {
@@ -692,7 +690,6 @@ private slots:
         }
     }
 
-    // --- The error box --------------------------------------------------------------------
     void textRule() {
         // A "." is appended when the last character's code is above that of ".".
         for (const char* text : {"Datei nicht gefunden", "Wirklich?", "I/O-Fehler 1013", "Größe"})
