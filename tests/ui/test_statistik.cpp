@@ -360,7 +360,7 @@ private slots:
         EtageDlg = etage.get();
     }
 
-    void chartWindow() {
+    void chartWindowAndItsPrint() {
         TStatDlg dlg;
         StatDlg = &dlg;
         for (QAbstractButton* b : dlg.findChildren<QAbstractButton*>()) // enabled, disabled
@@ -383,12 +383,6 @@ private slots:
         QVERIFY(dlg.isVisible() && !dlg.isMinimized());
         StatDlg = nullptr;
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, StatDlgChartWindow()());
-    }
-
-    void printingTheChartWithThePaperGaps() {
-        TStatDlg dlg;
-        LoadStatisticsFile(store, GS_EXAMPLES "/buerohaus-14.csv");
-        DrawChart(ChartId::count, store, *dlg.StatChart);
         const auto gaps = [&] { // both, which must be alike
             const int top = dlg.StatChart->TopGap();
             return top == dlg.StatChart->BottomGap() ? top : -1;
