@@ -1,6 +1,5 @@
 // Reading statistics files into the store.
 #include "errors.h"
-#include "lastdir.h"
 #include "reader.h"
 #include "testfiles.h"
 
