@@ -86,24 +86,6 @@ inline std::string WorkedExampleFile(bool withLastLine = true, const std::string
     return JoinLines(lines, eol);
 }
 
-// A floor line and an hour line with one value everywhere; `floors` pairs plus trailer.
-inline std::string UniformFile(int floors, int value = 1) {
-    auto lines = HeaderLines();
-    const std::string v = std::to_string(value);
-    for (int f = 1; f <= floors; ++f) {
-        std::string floorLine = std::to_string(f) + ";";
-        for (int i = 0; i < 24; ++i)
-            floorLine += v + ";";
-        std::string hourLine = ";";
-        for (int i = 0; i < 48; ++i)
-            hourLine += v + ";";
-        lines.push_back(floorLine);
-        lines.push_back(hourLine);
-    }
-    lines.push_back("-;" + v + ";" + v + ";" + v + ";" + v + ";");
-    return JoinLines(lines);
-}
-
 // One call group of a floor as the file lists it: waiting-time sum (1/100 s), calls, served by
 // shafts A..D.
 struct Group {
@@ -142,3 +124,13 @@ struct StatFile {
         return JoinLines(lines);
     }
 };
+
+// A floor line and an hour line with one value everywhere; `floors` pairs plus trailer.
+inline std::string UniformFile(int floors, int value = 1) {
+    const Group g{value, value, value, value, value, value};
+    Floor floor{g, g, g, g, {}, {}};
+    for (int h = 0; h < 24; ++h)
+        floor.downAt[h] = floor.upAt[h] = value;
+    const std::string v = std::to_string(value) + ";";
+    return StatFile{std::vector<Floor>(floors, floor), "-;" + v + v + v + v}.bytes();
+}
