@@ -27,24 +27,23 @@ double LegendItemWidth(const QFontMetricsF& metrics, const QString& text) {
 
 } // namespace
 
-BarChartView::LabelPlan BarChartView::PlanLabels(const QStringList& labels, const QFont& font,
-                                                 double slot) {
-    const int asked = std::max(1, font.pixelSize());
+BarChartView::LabelPlan BarChartView::PlanLabels(const QStringList& labels,
+                                                 const CategoryFace& face, double slot) {
+    const int asked = std::max(1, face.font.pixelSize());
     const int smallest = std::min(asked, kSmallestLabelPixels);
-    QFont f = font;
+    CategoryFace f = face;
     for (int px = asked; px >= smallest; --px) {
-        f.setPixelSize(px);
-        const QFontMetricsF metrics(f);
+        f.font.setPixelSize(px);
         double widest = 0;
         for (const QString& label : labels)
-            widest = std::max(widest, metrics.horizontalAdvance(label));
+            widest = std::max(widest, f.width(label));
         if (widest + kLabelSpace <= slot)
             return {0, 1, px};
-        if (UprightBox(metrics) <= slot)
+        if (UprightBox(QFontMetricsF(f.font)) <= slot)
             return {-90, 1, px};
     }
-    f.setPixelSize(smallest);
-    const double box = UprightBox(QFontMetricsF(f));
+    f.font.setPixelSize(smallest);
+    const double box = UprightBox(QFontMetricsF(f.font));
     const int step = slot > 0 ? static_cast<int>(std::ceil(box / slot)) : 1;
     return {-90, std::max(1, step), smallest};
 }
@@ -101,19 +100,19 @@ BarChartView::BarChartView(const ChartModel& chart, const QSizeF& size)
     const double right = w - 12;
     const double slot = points_ > 0 ? std::max(0.0, right - left) / points_ : 0;
 
-    labelFont_ = CategoryFont(chart_);
+    label_ = CategoryFont(chart_);
     // Without points the labels' row keeps the height of flat labels, so that the category
     // title stays where a chart with data has it.
-    plan_ = points_ > 0 ? PlanLabels(labels_, labelFont_, slot)
-                        : LabelPlan{0, 1, labelFont_.pixelSize()};
-    labelFont_.setPixelSize(plan_.pixelSize);
-    const QFontMetricsF labelMetrics(labelFont_);
+    plan_ =
+        points_ > 0 ? PlanLabels(labels_, label_, slot) : LabelPlan{0, 1, label_.font.pixelSize()};
+    label_.font.setPixelSize(plan_.pixelSize);
+    const QFontMetricsF labelMetrics(label_.font);
     if (plan_.angle == 0) {
         labelHeight_ = labelMetrics.height() + kTick + 2;
     } else {
         double widest = 0;
         for (int i = 0; i < points_; i += plan_.step)
-            widest = std::max(widest, labelMetrics.horizontalAdvance(labels_[i]));
+            widest = std::max(widest, label_.width(labels_[i]));
         labelHeight_ = widest + kTick + 4;
     }
     // Half a value label above the top grid line, so that its number is not cut.
@@ -137,11 +136,11 @@ QRectF BarChartView::bar(int series, int point) const {
 QRectF BarChartView::categoryLabelRect(int i) const {
     if (i < 0 || i >= points_ || i % plan_.step != 0)
         return {};
-    const QFontMetricsF metrics(labelFont_);
+    const QFontMetricsF metrics(label_.font);
     const double slot = plot_.width() / points_;
     const double centre = plot_.left() + (i + 0.5) * slot;
     const double y = plot_.bottom() + kTick + 2;
-    const double width = metrics.horizontalAdvance(labels_[i]);
+    const double width = label_.width(labels_[i]);
     if (plan_.angle == 0)
         return QRectF(centre - width / 2, y, width, metrics.height());
     return QRectF(centre - metrics.height() / 2, y, metrics.height(), width);
@@ -251,19 +250,24 @@ void BarChartView::paintAxes(QPainter& painter) const {
 }
 
 void BarChartView::paintCategoryLabels(QPainter& painter) const {
-    painter.setFont(labelFont_);
     painter.setPen(Qt::black);
+    if (plan_.angle == 0) {
+        painter.save();
+        label_.apply(painter);
+        for (int i = 0; i < points_; i += plan_.step)
+            painter.drawText(label_.map(categoryLabelRect(i).adjusted(-2, 0, 2, 0)),
+                             Qt::AlignHCenter | Qt::AlignTop, labels_[i]);
+        painter.restore();
+        return;
+    }
     for (int i = 0; i < points_; i += plan_.step) {
-        const QRectF r = categoryLabelRect(i);
-        if (plan_.angle == 0) {
-            painter.drawText(r.adjusted(-2, 0, 2, 0), Qt::AlignHCenter | Qt::AlignTop, labels_[i]);
-            continue;
-        }
         // Upright, read from bottom to top, ending at the axis.
+        const QRectF r = categoryLabelRect(i);
         painter.save();
         painter.translate(r.left(), r.top());
         painter.rotate(-90);
-        painter.drawText(QRectF(-r.height() - 2, 0, r.height() + 2, r.width()),
+        label_.apply(painter);
+        painter.drawText(label_.map(QRectF(-r.height() - 2, 0, r.height() + 2, r.width())),
                          Qt::AlignRight | Qt::AlignVCenter, labels_[i]);
         painter.restore();
     }

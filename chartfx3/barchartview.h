@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chartmodel.h"
+#include "chartstyle.h"
 
 #include <QFont>
 #include <QRectF>
@@ -34,7 +35,8 @@ public:
         int step;
         int pixelSize;
     };
-    static LabelPlan PlanLabels(const QStringList& labels, const QFont& font, double slot);
+    static LabelPlan PlanLabels(const QStringList& labels, const chartstyle::CategoryFace& face,
+                                double slot);
 
     QRectF plotArea() const { return plot_; }
     double valueAxisStep() const { return step_; }
@@ -56,7 +58,7 @@ private:
     QRectF plot_;
     QRectF heading_, legend_, categoryTitle_, valueTitle_;
     QStringList labels_;
-    QFont labelFont_;
+    chartstyle::CategoryFace label_;
     LabelPlan plan_{0, 1, 0};
     double labelHeight_ = 0;
     int legendRows_ = 0;

@@ -91,8 +91,11 @@ void Chart3DView::layout() {
     QStringList pointLegends;
     for (const std::string& c : chart_.categories)
         pointLegends << Text(c);
-    const QFontMetricsF pointMetrics(CategoryFont(chart_));
-    const double widestPoint = Widest(pointMetrics, pointLegends);
+    const CategoryFace pointFace = CategoryFont(chart_);
+    const QFontMetricsF pointMetrics(pointFace.font);
+    double widestPoint = 0;
+    for (const QString& legend : pointLegends)
+        widestPoint = std::max(widestPoint, pointFace.width(legend));
 
     const double legendHeight = QFontMetricsF(LegendFont()).height();
     const int p = std::max(1, points_);
@@ -273,32 +276,35 @@ void Chart3DView::paintBars(QPainter& painter) const {
 }
 
 void Chart3DView::paintPointLabels(QPainter& painter) const {
-    const QFont font = CategoryFont(chart_);
-    const QFontMetricsF metrics(font);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    const double h = metrics.height();
+    const CategoryFace face = CategoryFont(chart_);
+    const double h = QFontMetricsF(face.font).height();
     // Upright labels are a line high; in a very narrow chart only every n-th one fits.
     const int step = pointLabelAngle_ == 0
                          ? 1
                          : std::max(1, static_cast<int>(std::ceil(h / std::max(column_, 1e-6))));
+    painter.save();
+    painter.setPen(Qt::black);
+    if (pointLabelAngle_ == 0)
+        face.apply(painter);
     for (int point = 0; point < points_; point += step) {
         const QString label = point < static_cast<int>(chart_.categories.size())
                                   ? Text(chart_.categories[static_cast<std::size_t>(point)])
                                   : QString();
         const QPointF at = project(point + 0.5, 0, 0) + QPointF(0, 3);
         if (pointLabelAngle_ == 0) {
-            painter.drawText(QRectF(at.x() - column_ / 2 - 50, at.y(), column_ + 100, h),
+            painter.drawText(face.map(QRectF(at.x() - column_ / 2 - 50, at.y(), column_ + 100, h)),
                              Qt::AlignHCenter | Qt::AlignTop, label);
-        } else {
-            painter.save();
-            painter.translate(at);
-            painter.rotate(-90);
-            painter.drawText(QRectF(-1000, -h / 2, 1000, h), Qt::AlignRight | Qt::AlignVCenter,
-                             label);
-            painter.restore();
+            continue;
         }
+        painter.save();
+        painter.translate(at);
+        painter.rotate(-90);
+        face.apply(painter);
+        painter.drawText(face.map(QRectF(-1000, -h / 2, 1000, h)),
+                         Qt::AlignRight | Qt::AlignVCenter, label);
+        painter.restore();
     }
+    painter.restore();
 }
 
 void Chart3DView::paintRowLabels(QPainter& painter) const {

@@ -1,6 +1,9 @@
 #include "chartstyle.h"
 
+#include <QFontMetricsF>
 #include <QLocale>
+#include <QPainter>
+#include <QRectF>
 
 #include <algorithm>
 #include <array>
@@ -33,12 +36,27 @@ QFont LegendFont() {
     return Font(QStringLiteral("Arial"), 8);
 }
 
-QFont CategoryFont(const ChartModel& chart) {
+CategoryFace CategoryFont(const ChartModel& chart) {
     const QString face =
         chart.categoryFont.empty() ? QStringLiteral("Arial Narrow") : Text(chart.categoryFont);
     // A size of 0 or less, or an absurd one, would leave the axis unreadable.
     const int points = std::clamp(chart.categoryFontSize, 4, 36);
-    return Font(face, points);
+    if (face.compare(QLatin1String("Arial Narrow"), Qt::CaseInsensitive) == 0)
+        return {Font(QStringLiteral("Arial"), points), 0.82};
+    return {Font(face, points), 1};
+}
+
+double CategoryFace::width(const QString& text) const {
+    return QFontMetricsF(font).horizontalAdvance(text) * condense;
+}
+
+void CategoryFace::apply(QPainter& painter) const {
+    painter.setFont(font);
+    painter.scale(condense, 1);
+}
+
+QRectF CategoryFace::map(const QRectF& box) const {
+    return QRectF(box.x() / condense, box.y(), box.width() / condense, box.height());
 }
 
 QColor SeriesColor(int index, int count) {

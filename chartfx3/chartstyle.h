@@ -7,6 +7,9 @@
 #include <QFont>
 #include <QString>
 
+class QPainter;
+class QRectF;
+
 // Charts are laid out in "chart pixels" of 1/96 inch; painters on other devices are scaled.
 // Fonts are therefore sized in pixels and unhinted, so that the layout measured on screen is
 // the layout drawn on paper.
@@ -20,8 +23,22 @@ QFont HeadingFont();   // title 2
 QFont AxisTitleFont(); // titles 0 and 3
 QFont AxisLabelFont(); // value-axis numbers
 QFont LegendFont();
-// The category font the chart asks for (XLegFont), sized as the control was told.
-QFont CategoryFont(const ChartModel& chart);
+// The category font the chart asks for (XLegFont), sized as the control was told, and how much
+// narrower than that font its labels are drawn. "Arial Narrow" is Arial condensed to its design
+// width of 82 %: few machines have the narrow face (Windows only with Office, Debian only with
+// the older Liberation fonts), so the labels look alike everywhere, SVG viewers included, and a
+// PDF embeds no font of its own for them.
+struct CategoryFace {
+    QFont font;
+    double condense = 1;
+
+    double width(const QString& text) const;
+    // Sets the font and condenses the painter's x axis: boxes for drawText then go through
+    // map(), which turns a box of the frame before into one of the condensed frame.
+    void apply(QPainter& painter) const;
+    QRectF map(const QRectF& box) const;
+};
+CategoryFace CategoryFont(const ChartModel& chart);
 
 // Colour of series (bars) or point (pie slices) `index` of `count`.
 QColor SeriesColor(int index, int count);
