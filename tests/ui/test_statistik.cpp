@@ -285,11 +285,8 @@ private slots:
         }
         QVERIFY(PdfHas(files->file("bericht.pdf"), "Kunde: Bäcker & Söhne", 1));
         QVERIFY(PdfHas(files->file("bericht.pdf"), "Keller"));
-    }
-
-    void coverSheetPageLayout() {
-        // At 300 dpi: the logo one unit per pixel at (700, 700), whatever its pixel ratio; the
-        // lines left-aligned at x 700 from y 1000, 50 apart, no more than 51 of them.
+        // The cover page at 300 dpi: the logo one unit per pixel at (700, 700), whatever its pixel
+        // ratio; the lines left-aligned at x 700 from y 1000, 50 apart, no more than 51 of them.
         QImage logo(360, 147, QImage::Format_RGB32);
         logo.fill(Qt::black);
         logo.setDevicePixelRatio(2.0);
@@ -311,7 +308,7 @@ private slots:
         QVERIFY(inked({700, 3500, 360, 60}) && !inked({700, 3560, 360, 440})); // line 51, no 52
     }
 
-    void lastFolderAcrossRuns() {
+    void startingAndEnding() {
         // First run: no last-directory file, which is no error; closing writes an empty one.
         QCOMPARE(w->Label1->text(), QStringLiteral("     "));
         QCOMPARE(w->OpenDlg->directory(), QDir(Thaupt::DefaultFolder()));
@@ -343,11 +340,10 @@ private slots:
         QCOMPARE(boxes.size(), 2);
         QCOMPARE(ended.count(), 1);
         QVERIFY(!w->isVisible());
-    }
-
-    void startUpWithAFileArgument() {
-        // As "make run" or "Open with" starts it: the file is loaded once the loop runs.
+        // Started as "make run" or "Open with" do: the file is loaded once the loop runs.
         w.reset();
+        std::filesystem::remove(LastDirFile());
+        boxes.clear();
         const std::string path = files->write("start.csv", UniformFile(3));
         {
             Program program(store, {"gruppenstatistik", "-style=fusion", Q(path)});
@@ -385,14 +381,12 @@ private slots:
         QVERIFY(dlg.isVisible() && !dlg.isMinimized());
         StatDlg = nullptr;
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, StatDlgChartWindow()());
-
         // Ctrl+C: one clipboard entry with the picture and the figures as a table.
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         QTest::keySequence(&dlg, QKeySequence::Copy);
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         QVERIFY(copied->hasImage() && !qvariant_cast<QImage>(copied->imageData()).isNull());
         QVERIFY(copied->text().startsWith("Etagen\tAb-Rufe\tAuf-Rufe\r\n"));
-
         // The save dialogs: proposed name, the filter's format, nothing half-written.
         QString filter;
         dlg.SetSaveChooser([&](const QString&, const QString& p, const QString&, QString& f) {
@@ -439,7 +433,6 @@ private slots:
         QCOMPARE(qRound(100 * page.first / page.second),
                  qRound(100.0 * dlg.StatChart->width() / dlg.StatChart->height()));
         QCOMPARE(Q(ReadBytes(files->file("d.csv"))), Q(FiguresCsv(shown)));
-
         // A failed print is reported and leaves the screen's gaps of 40, not the paper's 200;
         // a print that succeeds gives one landscape page of vector output.
         const auto gaps = [&] { // both, which must be alike
@@ -464,7 +457,6 @@ private slots:
         }
         QVERIFY(OnePage(files->file("chart.pdf"), true));
         QVERIFY(PdfHas(files->file("chart.pdf"), "Etagen"));
-
         // The preview shows the printed page, and printing from it prints that page.
         const auto paper = PdfPrinter(files->file("vorschau.pdf"));
         dlg.StatChart->setPrinter(paper.get());
@@ -514,7 +506,6 @@ private slots:
         QCOMPARE(dlg->Tabelle->item(6, 1)->text(), QStringLiteral("5002"));
         QTest::mouseClick(dlg->OKBtn, Qt::LeftButton);
         QVERIFY(!dlg->isVisible());
-
         // Loading, replacing and removing a comparison file leaves the loaded store as it was.
         const std::string before = StoreBytes(store);
         const QString folder = Q(GS_EXAMPLES);
@@ -568,7 +559,7 @@ private slots:
         QCOMPARE(PdfPages(chosen.toStdString()).size(), kAllCharts.size() + 3);
     }
 
-    void controlsPerFloor() {
+    void floorNamesDialog() {
         QVERIFY(!etage->isModal() && (etage->windowState() & Qt::WindowMaximized));
         for (int floors = 0; floors <= 40; ++floors) {
             for (int k = 0; k < floors; ++k)
@@ -618,9 +609,6 @@ private slots:
             QCOMPARE(Names(), before);
             QCOMPARE(Controls(), 0);
         }
-    }
-
-    void leavingTheDialog() {
         // Each way out, and whether it takes the texts, cut to 10 characters, into the store.
         const std::pair<std::function<void()>, bool> ways[] = {
             {[&] { QTest::mouseClick(etage->OKBtn, Qt::LeftButton); }, true},
