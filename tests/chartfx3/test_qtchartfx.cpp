@@ -1,5 +1,5 @@
-// The chart drawing and the Qt chart control: the charts of the sample files, labels, pies,
-// the 3-D view, gaps, tooltips and the widget.
+// The chart drawing and the Qt chart control: the charts of the sample files in the widget,
+// bars, titles, labels, pies, the 3-D view, gaps and tooltips.
 #include "barchartview.h"
 #include "chart3dview.h"
 #include "chartdrawing.h"
@@ -8,7 +8,6 @@
 #include "piechartview.h"
 #include "qtchartfx.h"
 #include "reader.h"
-#include "recordingchartfx.h"
 
 #include <QtTest>
 
@@ -85,13 +84,17 @@ private slots:
               std::tuple{"/buerohaus-14.csv", QSize(1200, 650), 40}}) {
             StatisticsStore store;
             LoadStatisticsFile(store, GS_EXAMPLES + std::string(file));
+            QtChartfx control;
+            control.resize(size);
+            control.show();
             for (ChartId id : kAllCharts) {
-                RecordingChartfx control;
                 DrawChart(id, store, control);
-                control.SetTopGap(static_cast<std::int16_t>(gap));
+                control.SetTopGap(static_cast<std::int16_t>(gap)); // at once, too
                 control.SetBottomGap(static_cast<std::int16_t>(gap));
                 const ChartModel& chart = control.shown();
                 const QImage image = ChartImage(chart, size);
+                // The widget paints shown(), nothing else, and nothing stale.
+                QCOMPARE(control.grab().toImage().convertToFormat(QImage::Format_RGB32), image);
                 int first = -1, last = -1;
                 for (int y = 0; y < size.height(); ++y)
                     if (CountColour(image, Qt::white, QRect(0, y, size.width(), 1)) <
@@ -118,7 +121,7 @@ private slots:
         }
     }
 
-    void barsStandOnTheValueAxis() {
+    void barsAndTitlesInPlace() {
         // The axis runs from 0 to the chart's maximum: a bar of the maximum reaches the top of
         // the plot, one of half of it the middle.
         ChartModel chart = BarModel(12, false, 2, 500);
@@ -132,6 +135,18 @@ private slots:
             const int y = CountColour(image, chartstyle::SeriesColor(series, 2),
                                       QRect(left, 0, plot.width() / 12, plot.bottom()), true);
             QVERIFY2(std::abs(y - top) <= 2.5, qPrintable(QString::number(y - top)));
+        }
+        // Heading above the plot, category title below it, value title left of it: the same
+        // places with 14 floors and with none.
+        const QRect titled =
+            BarChartView(BarModel(14, false), QSizeF(609, 329)).plotArea().toRect();
+        for (int points : {14, 0}) {
+            const ChartModel m = BarModel(points, false);
+            QCOMPARE(BarChartView(m, QSizeF(609, 329)).plotArea().toRect(), titled);
+            const QImage drawn = ChartImage(m, QSize(609, 329));
+            for (const QRect& title : {QRect(200, 10, 200, 22), QRect(titled.left(), 300, 500, 16),
+                                       QRect(0, titled.top(), 20, titled.height())})
+                QVERIFY(CountColour(drawn, Qt::black, title, false, 60) > 20);
         }
     }
 
@@ -189,20 +204,6 @@ private slots:
         }
     }
 
-    void titlesKeepTheirPlaces() {
-        // Heading above the plot, category title below it, value title left of it: the same
-        // places with 14 floors and with none.
-        const QRect plot = BarChartView(BarModel(14, false), QSizeF(609, 329)).plotArea().toRect();
-        for (int points : {14, 0}) {
-            const ChartModel chart = BarModel(points, false);
-            QCOMPARE(BarChartView(chart, QSizeF(609, 329)).plotArea().toRect(), plot);
-            const QImage image = ChartImage(chart, QSize(609, 329));
-            for (const QRect& title : {QRect(200, 10, 200, 22), QRect(plot.left(), 300, 500, 16),
-                                       QRect(0, plot.top(), 20, plot.height())})
-                QVERIFY(CountColour(image, Qt::black, title, false, 60) > 20);
-        }
-    }
-
     void toolTipsName() {
         // Pointing at a bar, a slice or a 3-D bar names its floor, hour or shaft, series and
         // value; pointing beside them names nothing.
@@ -253,21 +254,6 @@ private slots:
                 for (int r = 0; r < rows; r += view.rowLabelStep())
                     QVERIFY(CountColour(image, chartstyle::SeriesColor(r, rows), image.rect()) > 0);
             }
-    }
-
-    void widgetDrawsWhatIsShown() {
-        StatisticsStore store;
-        LoadStatisticsFile(store, GS_EXAMPLES "/buerohaus-14.csv");
-        QtChartfx control;
-        control.resize(609, 329);
-        control.show();
-        for (ChartId id : {ChartId::count, ChartId::Verteil, ChartId::RufeZeitEt}) {
-            DrawChart(id, store, control);
-            control.SetTopGap(id == ChartId::RufeZeitEt ? 200 : 40); // at once, too
-            // The widget paints shown(), nothing else, and nothing stale.
-            QCOMPARE(control.grab().toImage().convertToFormat(QImage::Format_RGB32),
-                     ChartImage(control.shown(), control.size()));
-        }
     }
 };
 
