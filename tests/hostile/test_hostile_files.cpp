@@ -51,9 +51,6 @@ TEST(HostileFiles, ExactOutcomeAndNothingWritten) {
     const auto file = [&](const std::string& bytes) {
         return root.write(std::to_string(++n) + ".csv", bytes);
     };
-    const auto named = [&](const std::string& name, const std::string& bytes) {
-        return root.write(name, bytes);
-    };
     const auto with = [&](std::size_t line, std::size_t field, const std::string& text) {
         return file(WorkedExampleWith(line, field, text));
     };
@@ -83,11 +80,11 @@ TEST(HostileFiles, ExactOutcomeAndNothingWritten) {
         {"binary junk", file(junk), kNoFloors},
         {"NUL inside a value", with(kFloor1Line, 2, {'7', '\0', '1'}), NotAnInteger("7?1")},
         // A bad field's message names its file, line and field.
-        {"bad field", named("feld.csv", WorkedExampleWith(10, 7, "2x0")),
+        {"bad field", root.write("feld.csv", WorkedExampleWith(10, 7, "2x0")),
          NotAnInteger("2x0") + "\nDatei feld.csv, Zeile 11, Feld 8"},
-        {"bad hour value", named("stunde.csv", WorkedExampleWith(11, 10, "5x")),
+        {"bad hour value", root.write("stunde.csv", WorkedExampleWith(11, 10, "5x")),
          NotAnInteger("5x") + "\nDatei stunde.csv, Zeile 12, Feld 11"},
-        {"a line after the trailer", named("rest.csv", WorkedExampleFile() + "noch eine\r\n"),
+        {"a line after the trailer", root.write("rest.csv", WorkedExampleFile() + "noch eine\r\n"),
          NotAnInteger("") + "\nDatei rest.csv, Zeile 13, Feld 6"},
         {"2147483647", with(kHour1Line, 48, "2147483647"), ""},
         {"leading zeros", with(kHour1Line, 1, "000000000002147483647"), ""},
