@@ -61,10 +61,9 @@ TEST(ReportExport, PdfCsvSvgAndPngInOneRun) {
     EXPECT_EQ(fonts, "yes\nyes\nyes\n");
     // The CSV: a block per chart, headed by its title, one empty line between blocks.
     const std::string text = ReadBytes(csv);
-    EXPECT_EQ(text.rfind("\xEF\xBB\xBF"
-                         "Anzahl der Außenrufe über der Uhrzeit\r\n",
-                         0),
-              0u);
+    EXPECT_EQ(
+        text.rfind(std::string("\xEF\xBB\xBF") + "Anzahl der Außenrufe über der Uhrzeit\r\n", 0),
+        0u);
     std::size_t blocks = 1;
     for (std::size_t at = 0; (at = text.find("\r\n\r\n", at)) != std::string::npos; ++at)
         ++blocks;

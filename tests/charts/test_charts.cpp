@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr std::int32_t kMax = INT32_MAX;
-
 ChartModel Draw(ChartId id, StatisticsStore& s) {
     RecordingChartfx control;
     DrawChart(id, s, control);
@@ -66,8 +64,8 @@ TEST(ChartPattern, EveryChartFamilyWithAndWithoutFloors) {
         {ChartId::count_b_ab, 5, 8, 2, 5, 1, "3", false},
         {ChartId::Verteil, 5, 8, 5, 4, 1, "Schacht D", false},
         {ChartId::Travel, 5, 8, 2, 4, 1, "Schacht D", false},
-        {ChartId::w_time, 0, 8, 5, 0, 2, nullptr, false},
-        {ChartId::count_a_auf, 0, 8, 5, 0, 1, nullptr, false},
+        {ChartId::w_time, 0, 8, 5, 0, 2, "", false},
+        {ChartId::count_a_auf, 0, 8, 5, 0, 1, "", false},
         {ChartId::count_hour_ab, 0, 7, 2, 24, 2, "23:00 Uhr", false},
         {ChartId::RufeZeitEt, 0, 7, 2, 24, 0, "23:00 Uhr", false},
         {ChartId::Verteil, 0, 8, 5, 4, 1, "Schacht D", false},
@@ -86,9 +84,7 @@ TEST(ChartPattern, EveryChartFamilyWithAndWithoutFloors) {
         ASSERT_EQ(m.categories.size(), c.points);
         ASSERT_EQ(m.series.size(), c.series);
         EXPECT_EQ(Count(ops, "SetPointLegend"), static_cast<long>(c.points));
-        if (c.lastLegend) {
-            EXPECT_EQ(m.categories.back(), c.lastLegend);
-        }
+        EXPECT_EQ(m.categories.empty() ? "" : m.categories.back(), c.lastLegend);
         for (const ChartSeries& series : m.series)
             EXPECT_EQ(std::count(series.values.begin(), series.values.end(), 0.0),
                       static_cast<long>(series.values.size()));
@@ -132,12 +128,12 @@ TEST(PerFloorCharts, WaitingTimeIsTruncatedWholeSeconds) {
     const struct {
         std::int32_t sumA, sumB, callsA, callsB, down, up;
     } cases[] = {
-        {1250, 550, 3, 3, 3, 3},                // 1800 / 600
-        {1799, 0, 6, 0, 2, 2},                  // 2.998 s is 2 s, not 3
-        {1000, 0, 0, 0, 0, 0},                  // no calls: 0 whatever the sum
-        {500, 0, -3, 1, 0, 0},                  // a count sum below 1 counts as no calls
-        {kMax, kMax, 1, 0, 42949672, 42949672}, // the sum leaves 32 bits
-        {-900, 0, 1, 0, -9, -9},                // division truncates toward zero
+        {1250, 550, 3, 3, 3, 3},                          // 1800 / 600
+        {1799, 0, 6, 0, 2, 2},                            // 2.998 s is 2 s, not 3
+        {1000, 0, 0, 0, 0, 0},                            // no calls: 0 whatever the sum
+        {500, 0, -3, 1, 0, 0},                            // a count sum below 1 counts as no calls
+        {INT32_MAX, INT32_MAX, 1, 0, 42949672, 42949672}, // the sum leaves 32 bits
+        {-900, 0, 1, 0, -9, -9},                          // division truncates toward zero
     };
     for (const auto& c : cases) {
         StatisticsStore s;
@@ -194,9 +190,8 @@ TEST(PerFloorCharts, EachChartShowsItsGroupsOverTheCurrentFloors) {
 TEST(TimeOfDayCharts, HourSumsAndFloorNames) {
     StatisticsStore s;
     s.FloorCount = 2;
-    s.FloorNames[1] = "K\xFC"
-                      "che"; // Windows-1252, as the floor names dialog stores it
-    s.HourDown[24][1] = 5;   // hour 23 only
+    s.FloorNames[1] = std::string("K\xFC") + "che"; // Windows-1252, as the dialog stores it
+    s.HourDown[24][1] = 5;                          // hour 23 only
     s.HourUp[24][2] = 7;
     s.HourUp[1][1] = 100;   // hour 0
     s.HourDown[0][1] = 999; // row 0 is never shown

@@ -1,18 +1,8 @@
 // The cover sheet's 16 lines and the period fields it reads from the header.
 #include "coversheet.h"
+#include "testfiles.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
-}
-
-} // namespace
 
 TEST(CoverSheet, SixteenLinesFromTheStore) {
     StatisticsStore s;
@@ -25,7 +15,7 @@ TEST(CoverSheet, SixteenLinesFromTheStore) {
     s.CallStat[BUp][0][2] = 3;
     s.CallStat[BDown][0][3] = 1000; // beyond FloorCount
     ASSERT_EQ(BuildCoverSheet(s).size(), 16u);
-    EXPECT_EQ(Joined(BuildCoverSheet(s)),
+    EXPECT_EQ(JoinLines(BuildCoverSheet(s), "\n"),
               "QVL Gruppenstatistik \n\nKunde: \n\nKommission: \n\nDatei: /daten/stat.csv\n\n"
               "Anzahl Stockwerke: 2\n\nStatistik Start:   01.12.26 06:00\n\n"
               "Statistik Stop:   07.12.26 18:00\n\nSumme der Außenrufe:   22\n\n");

@@ -48,10 +48,7 @@ TEST(Reader, WorkedExampleInEveryLayout) {
         {"CR only", WorkedExampleFile(true, "\r"), "any text"},
         {"without the last line", WorkedExampleFile(false), ""},
         {"without the last line end", full.substr(0, full.size() - 2), "any text"},
-        {"Ctrl-Z ends the file",
-         full + "\x1A"
-                "9;9;\r\n9;\r\n",
-         "any text"},
+        {"Ctrl-Z ends the file", full + "\x1A" + "9;9;\r\n9;\r\n", "any text"},
         {"Ctrl-Z inside the last line", WorkedExampleFile(false) + "any\x1Atext\r\n", "any"},
         {"odd first fields", WithHeader(odd), "any text"},
         {"lone LF inside a header line", WithHeader(WorkedExampleBody(), "Kopf\nmit LF"),
