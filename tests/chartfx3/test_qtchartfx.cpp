@@ -11,69 +11,60 @@
 
 #include <QtTest>
 
-namespace {
-
-// Pixels of the colour in the area, each channel within `off` of it; with `top`, the first
-// row that has any (or -1).
-int CountColour(const QImage& image, const QColor& colour, const QRect& area, bool top = false,
-                int off = 0) {
-    const QRect r = area.intersected(image.rect());
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (const QColor c = image.pixelColor(x, y);
-                std::abs(c.red() - colour.red()) <= off &&
-                std::abs(c.green() - colour.green()) <= off &&
-                std::abs(c.blue() - colour.blue()) <= off) {
-                if (top)
-                    return y;
-                ++n;
-            }
-    return top ? -1 : n;
-}
-
-std::string Floor(int i) { // "KG", "EG", "1", ...
-    return i < 2 ? (i ? "EG" : "KG") : std::to_string(i - 1);
-}
-
-// Bars of `series` floors over the floors or the hours "0:00 Uhr", ...
-ChartModel BarModel(int points, bool hours, int series = 1, double axisMax = 100) {
-    ChartModel m;
-    m.titles = {"Anzahl", "", "Titel", hours ? "Uhrzeit" : "Etagen"};
-    for (int i = 0; i < points; ++i)
-        m.categories.push_back(hours ? std::to_string(i) + ":00 Uhr" : Floor(i));
-    for (int s = 0; s < series; ++s) {
-        m.series.push_back({Floor(s), {}});
-        for (int i = 0; i < points; ++i)
-            m.series.back().values.push_back((i * 37 + s * 11) % 90);
-    }
-    m.axisMax = axisMax;
-    return m;
-}
-
-ChartModel PieModel(const std::vector<double>& values) {
-    ChartModel m;
-    m.chartType = 5;
-    m.chart3D = true; // a pie stays flat whatever the 3-D switch
-    m.titles[2] = "Rufverteilung auf die Schächte";
-    m.categories = {"Schacht A", "Schacht B", "Schacht C", "Schacht D"};
-    m.series.push_back({"Rufverteilung", values});
-    return m;
-}
-
-// Hours from left to right, a row per floor; the front row has the tallest bar, at hour 5.
-ChartModel Model3D(int rows) {
-    ChartModel m = BarModel(24, true, rows, 300);
-    m.chart3D = true;
-    m.angles3D = 0x00190032;
-    m.series[0].values[5] = 290;
-    return m;
-}
-
-} // namespace
-
 class TestQtChartfx : public QObject {
     Q_OBJECT
+
+    // Pixels of the colour in the area, each channel within `off` of it; with `top`, the first
+    // row that has any (or -1).
+    static int CountColour(const QImage& image, const QColor& colour, const QRect& area,
+                           bool top = false, int off = 0) {
+        const QRect r = area.intersected(image.rect());
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (const QColor c = image.pixelColor(x, y);
+                    std::abs(c.red() - colour.red()) <= off &&
+                    std::abs(c.green() - colour.green()) <= off &&
+                    std::abs(c.blue() - colour.blue()) <= off) {
+                    if (top)
+                        return y;
+                    ++n;
+                }
+        return top ? -1 : n;
+    }
+    // "KG", "EG", "1", ...
+    static std::string Floor(int i) { return i < 2 ? (i ? "EG" : "KG") : std::to_string(i - 1); }
+    // Bars of `series` floors over the floors or the hours "0:00 Uhr", ...
+    static ChartModel BarModel(int points, bool hours, int series = 1, double axisMax = 100) {
+        ChartModel m;
+        m.titles = {"Anzahl", "", "Titel", hours ? "Uhrzeit" : "Etagen"};
+        for (int i = 0; i < points; ++i)
+            m.categories.push_back(hours ? std::to_string(i) + ":00 Uhr" : Floor(i));
+        for (int s = 0; s < series; ++s) {
+            m.series.push_back({Floor(s), {}});
+            for (int i = 0; i < points; ++i)
+                m.series.back().values.push_back((i * 37 + s * 11) % 90);
+        }
+        m.axisMax = axisMax;
+        return m;
+    }
+    static ChartModel PieModel(const std::vector<double>& values) {
+        ChartModel m;
+        m.chartType = 5;
+        m.chart3D = true; // a pie stays flat whatever the 3-D switch
+        m.titles[2] = "Rufverteilung auf die Schächte";
+        m.categories = {"Schacht A", "Schacht B", "Schacht C", "Schacht D"};
+        m.series.push_back({"Rufverteilung", values});
+        return m;
+    }
+    // Hours from left to right, a row per floor; the front row has the tallest bar, at hour 5.
+    static ChartModel Model3D(int rows) {
+        ChartModel m = BarModel(24, true, rows, 300);
+        m.chart3D = true;
+        m.angles3D = 0x00190032;
+        m.series[0].values[5] = 290;
+        return m;
+    }
 
 private slots:
     void chartsOfTheSampleFiles() {
