@@ -76,11 +76,12 @@ TEST(ReportExport, PdfCsvSvgAndPngInOneRun) {
     EXPECT_EQ(PngSizes(png), std::vector<std::string>(11, "1200x650"));
 }
 
-TEST(ReportExport, ComparisonPdfNamesBothFilesAndComparesSixCharts) {
+TEST(ReportExport, ComparisonPdfAndPngsOfTheChosenSize) {
     TempDir dir;
     const std::string pdf = dir.file("vergleich.pdf");
-    const auto [status, out] = RunTool(
-        "--pdf " + pdf + " --vergleich " GS_EXAMPLES "/buerohaus-14-oktober.csv " + kSample);
+    const auto [status, out] =
+        RunTool("--pdf " + pdf + " --png " + dir.file("png") +
+                " --size 800x400 --vergleich " GS_EXAMPLES "/buerohaus-14-oktober.csv " + kSample);
     ASSERT_EQ(status, 0) << out;
     ASSERT_EQ(PdfPages(pdf).size(), 14u);
     // A long folder wraps the path at its hyphen, which pdftotext then drops.
@@ -92,12 +93,6 @@ TEST(ReportExport, ComparisonPdfNamesBothFilesAndComparesSixCharts) {
         EXPECT_NE(PdfText(pdf, page).find("im Vergleich"), std::string::npos) << page;
     for (int page : {8, 14})
         EXPECT_EQ(PdfText(pdf, page).find("Vergleich"), std::string::npos) << page;
-}
-
-TEST(ReportExport, PngOfTheChosenSize) {
-    TempDir dir;
-    const auto [status, out] = RunTool("--png " + dir.file("png") + " --size 800x400 " + kSample);
-    ASSERT_EQ(status, 0) << out;
     EXPECT_EQ(PngSizes(dir.file("png")), std::vector<std::string>(11, "800x400"));
 }
 

@@ -41,11 +41,8 @@ std::map<std::string, std::string> ByKey(const std::vector<KeyFigureRow>& rows) 
 
 } // namespace
 
-TEST(KeyFigures, EveryFigureOfASmallFile) {
+TEST(KeyFigures, EveryFigureOfASmallFileAndEdgeCases) {
     EXPECT_EQ(KeyFigureText(Rows(Base())), ReadBytes(GS_TEST_DATA "/keyfigures-base.txt"));
-}
-
-TEST(KeyFigures, EdgeCases) {
     const auto with = [](void (*change)(StatFile&)) {
         StatFile f = Base();
         change(f);
