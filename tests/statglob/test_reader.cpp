@@ -64,7 +64,7 @@ TEST(Reader, WorkedExampleInEveryLayout) {
     }
 }
 
-TEST(Reader, HeaderAndTravelLineOnlyAndLongLines) {
+TEST(Reader, TravelLineOnlyLongLinesAndStaleEntries) {
     TempDir dir;
     StatisticsStore s;
     LoadStatisticsFile(s, dir.write("a.csv", WithHeader({";7;8;9;10;"})));
@@ -74,13 +74,9 @@ TEST(Reader, HeaderAndTravelLineOnlyAndLongLines) {
     LoadStatisticsFile(s, dir.write("b.csv", UniformFile(2, 1000000000)));
     ASSERT_GT(s.HourLines[1].size(), 255u);
     EXPECT_EQ(s.HourUp[24][2], 1000000000);
-}
-
-TEST(Reader, SmallerFileAfterLargerKeepsStaleEntriesBeyondItsFloors) {
-    TempDir dir;
-    StatisticsStore s;
-    LoadStatisticsFile(s, dir.write("a.csv", UniformFile(12, 7)));
-    LoadStatisticsFile(s, dir.write("b.csv", WorkedExampleFile()));
+    // A smaller file after a larger one leaves the entries beyond its floors as they were.
+    LoadStatisticsFile(s, dir.write("c.csv", UniformFile(12, 7)));
+    LoadStatisticsFile(s, dir.write("d.csv", WorkedExampleFile()));
     ExpectWorkedExample(s);
     EXPECT_EQ(s.CallStat[ADown][0][3], 7); // floor 3 of the first file, never read again
 }
