@@ -124,7 +124,7 @@ TEST(ChartPattern, ScaleFromTheLargestValueOfAllSeries) {
     }
 }
 
-TEST(PerFloorCharts, WaitingTimeIsTruncatedWholeSeconds) {
+TEST(PerFloorCharts, WholeSecondsOfWaitingAndTheGroupsOverTheCurrentFloors) {
     const struct {
         std::int32_t sumA, sumB, callsA, callsB, down, up;
     } cases[] = {
@@ -147,17 +147,15 @@ TEST(PerFloorCharts, WaitingTimeIsTruncatedWholeSeconds) {
         EXPECT_EQ(Values(m, 1), std::vector<double>{double(c.up)});
     }
     // Up calls without down calls: the directions do not mix.
-    StatisticsStore s;
-    s.FloorCount = 1;
-    s.WaitSum[AUp][1] = 4000;
-    s.CallStat[AUp][0][1] = 2;
-    s.WaitSum[ADown][1] = 777;
-    EXPECT_EQ(Values(Draw(ChartId::w_time, s)), std::vector<double>{0});
-    EXPECT_EQ(s.WaitUp[1], 20);
-}
-
-TEST(PerFloorCharts, EachChartShowsItsGroupsOverTheCurrentFloors) {
-    // Group g at floor f holds 10 * g + f calls, and 100 at floor 3 beyond the file's two.
+    StatisticsStore up;
+    up.FloorCount = 1;
+    up.WaitSum[AUp][1] = 4000;
+    up.CallStat[AUp][0][1] = 2;
+    up.WaitSum[ADown][1] = 777;
+    EXPECT_EQ(Values(Draw(ChartId::w_time, up)), std::vector<double>{0});
+    EXPECT_EQ(up.WaitUp[1], 20);
+    // The call charts: group g at floor f holds 10 * g + f calls, and 100 at floor 3 beyond the
+    // file's two.
     StatisticsStore s;
     s.FloorCount = 3;
     for (int g = 0; g < kCallGroups; ++g)
@@ -169,14 +167,14 @@ TEST(PerFloorCharts, EachChartShowsItsGroupsOverTheCurrentFloors) {
         ChartId id;
         std::vector<double> first, second;
         const char* title;
-    } cases[] = {
+    } charts[] = {
         {ChartId::count, {22, 24}, {42, 44}, "Anzahl der Außenrufe auf den Etagen"},
         {ChartId::count_a_ab, {1, 2}, {}, "Anzahl der Ab-Rufe Tür A auf den Etagen"},
         {ChartId::count_a_auf, {11, 12}, {}, "Anzahl der Auf-Rufe Tür A auf den Etagen"},
         {ChartId::count_b_ab, {21, 22}, {}, "Anzahl der Ab-Rufe Tür B auf den Etagen"},
         {ChartId::count_b_auf, {31, 32}, {}, "Anzahl der Auf-Rufe Tür B auf den Etagen"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : charts) {
         const ChartModel m = Draw(c.id, s);
         EXPECT_EQ(Values(m, 0), c.first) << c.title;
         EXPECT_EQ(Values(m, 1), c.second) << c.title;
