@@ -38,12 +38,8 @@ TEST(ChartPattern, WaitingTimeChartOfTwelveFloorsSendsExactlyThis) {
     }
     RecordingChartfx c;
     DrawChart(ChartId::w_time, s, c);
-
     // The largest value is 60: the scale ends at 100.
-    std::string sent;
-    for (const std::string& op : c.operations())
-        sent += op + "\n";
-    EXPECT_EQ(sent, ReadBytes(GS_TEST_DATA "/w_time-12-floors.ops"));
+    EXPECT_EQ(JoinLines(c.operations(), "\n"), ReadBytes(GS_TEST_DATA "/w_time-12-floors.ops"));
 }
 
 TEST(ChartPattern, EveryChartFamilyWithAndWithoutFloors) {
