@@ -38,7 +38,6 @@ TEST(RecordingChartfx, PublishesOnCloseReplacesTheDataIgnoresBadIndices) {
     EXPECT_EQ(m.axisMax, 100);
     EXPECT_EQ(m.angleLow(), 50); // settings persist from chart to chart
     EXPECT_EQ(m.angleHigh(), 25);
-
     c.OpenChartData(1, 2, 0); // no points at all: an empty chart, not a left-over
     c.CloseChartData(1);
     EXPECT_TRUE(c.shown().categories.empty());

@@ -100,7 +100,6 @@ TEST(ChartPattern, ScaleFromTheLargestValueOfAllSeries) {
         {0, 100}, {99, 100}, {100, 200}, {101, 200}, {1234, 1300}, {4294967294, 4294967300}};
     for (const auto& [max, axis] : rounding)
         EXPECT_EQ(ChartWriter::RoundUpScale(max), axis) << max;
-
     const struct {
         std::vector<std::int64_t> first, second;
         double axisMax;

@@ -160,7 +160,6 @@ TEST(KeyFigures, RoundingAndPeriodForms) {
                   {{-1, 100}, 1, "0,0"}, {{1, 0}, 1, "–"},     {{1, -2}, 1, "–"}};
     for (const auto& c : ratios)
         EXPECT_EQ(FormatRatio(c.r, c.scale), c.text) << c.r.num << "/" << c.r.den;
-
     const struct {
         const char* text;
         bool endOfDay;

@@ -54,7 +54,6 @@ TEST(HostileFiles, ExactOutcomeAndNothingWritten) {
     const auto with = [&](std::size_t line, std::size_t field, const std::string& text) {
         return file(WorkedExampleWith(line, field, text));
     };
-    const auto lines = [](int count) { return JoinLines(std::vector<std::string>(count, "x")); };
     const std::string tenMegabytes(10 << 20, '7');
     std::string junk; // every byte value: the first CR ends line 1, the first Ctrl-Z the file
     for (int i = 0; i < 256 * 64; ++i)
@@ -70,8 +69,8 @@ TEST(HostileFiles, ExactOutcomeAndNothingWritten) {
         std::string message; // empty: the file loads
     } cases[] = {
         {"empty file", file(""), kNoFloors},
-        {"1 line", file(lines(1)), kNoFloors},
-        {"8 lines", file(lines(8)), kNoFloors},
+        {"1 line", file("x\r\n"), kNoFloors},
+        {"8 lines", file(JoinLines(std::vector<std::string>(8, "x"))), kNoFloors},
         {"41 floors", file(UniformFile(41)), kTooMany},
         {"256 floors: an 8-bit counter would see none", file(UniformFile(256)), kTooMany},
         {"10 MB in one line", file(tenMegabytes), kNoFloors},

@@ -84,7 +84,6 @@ TEST(Reader, TravelLineOnlyLongLinesAndStaleEntries) {
 TEST(Reader, FolderOfThePathAndLongPaths) {
     StatisticsStore s;
     EXPECT_STREQ(IoError(1001).what(), "I/O-Fehler 1001");
-
     const std::pair<const char*, const char*> folders[] = {
         {"/home/anna/stat/a.csv", "/home/anna/stat"}, {"/a.csv", "/"},        {"a.csv", ""},
 #ifdef _WIN32
@@ -95,7 +94,6 @@ TEST(Reader, FolderOfThePathAndLongPaths) {
     };
     for (const auto& [path, folder] : folders)
         EXPECT_EQ(FolderOf(path), folder) << path;
-
     const std::string longPath = "/" + std::string(300, 'd') + "/x.csv";
     EXPECT_THROW(LoadStatisticsFile(s, longPath), IoError);
     EXPECT_EQ(s.FileName.size(), 255u);
