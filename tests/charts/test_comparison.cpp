@@ -12,37 +12,30 @@ namespace {
 
 // This period: 7 days, three floors. Floor 1: 20 up calls of 20 s; floor 2: 10 down calls of
 // 30 s, 10 up calls of 10 s; floor 3: 14 down calls of 40 s. Down calls at 17:00, up at 8:00.
-const std::string kThis =
-    StatFile{{{{}, {}, {40000, 20, 20}, {}, {}, {{8, 20}}},
-              {{30000, 10, 10}, {}, {10000, 10, 10}, {}, {{17, 10}}, {{8, 10}}},
-              {{56000, 14, 14}, {}, {}, {}, {{17, 14}}, {}}},
-             "-;700;0;0;0;",
-             "07.12.26",
-             "01.12.26 00:00"}
-        .bytes();
+const StatFile kThis{{{{}, {}, {40000, 20, 20}, {}, {}, {{8, 20}}},
+                      {{30000, 10, 10}, {}, {10000, 10, 10}, {}, {{17, 10}}, {{8, 10}}},
+                      {{56000, 14, 14}, {}, {}, {}, {{17, 14}}, {}}},
+                     "-;700;0;0;0;",
+                     "07.12.26",
+                     "01.12.26 00:00"};
 // The comparison: 14 days, two floors, no down calls at all. Floor 1: 28 up calls of 30 s;
 // floor 2: 14 up calls of 15 s served by shaft B.
-const std::string kOther = StatFile{{{{}, {}, {84000, 28, 28}, {}, {}, {{8, 28}}},
-                                     {{}, {}, {21000, 14, 0, 14}, {}, {}, {{8, 14}}}},
-                                    "-;1400;0;0;0;",
-                                    "14.11.26",
-                                    "01.11.26"}
-                               .bytes();
-
-// The comparison with a stop that is no date: compared in the whole periods, not per day.
-std::string Broken() {
-    std::string bytes = kOther;
-    return bytes.replace(bytes.find("14.11.26;Stop"), 8, "kaputt!!");
-}
+const StatFile kOther{
+    {{{}, {}, {84000, 28, 28}, {}, {}, {{8, 28}}}, {{}, {}, {21000, 14, 0, 14}, {}, {}, {{8, 14}}}},
+    "-;1400;0;0;0;",
+    "14.11.26",
+    "01.11.26"};
 
 } // namespace
 
 TEST(Comparison, FiguresAndChartsOfBothPeriods) {
     // Floors 1 and 2 only: 40 calls in 7 days against 42 in 14.
     TempDir dir;
-    const StatisticsStore mine = LoadComparisonStore(dir.write("dez.csv", kThis));
-    const StatisticsStore other = LoadComparisonStore(dir.write("nov.csv", kOther));
-    const StatisticsStore totals = LoadComparisonStore(dir.write("kaputt.csv", Broken()));
+    StatFile broken = kOther; // a stop that is no date: compared in the whole periods, not per day
+    broken.stop = "kaputt!!";
+    const StatisticsStore mine = LoadComparisonStore(dir.write("dez.csv", kThis.bytes()));
+    const StatisticsStore other = LoadComparisonStore(dir.write("nov.csv", kOther.bytes()));
+    const StatisticsStore totals = LoadComparisonStore(dir.write("kaputt.csv", broken.bytes()));
     for (const auto& [with, expected] : {std::pair{&other, "/comparison-per-day.txt"},
                                          std::pair{&totals, "/comparison-totals.txt"}})
         EXPECT_EQ(KeyFigureText(ComparisonRows(Compare(mine, *with))),
