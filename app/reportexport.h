@@ -32,8 +32,8 @@ void ExportSvgs(const std::string& folder, StatisticsStore& store, int width, in
 // title. Complete or not at all; throws std::runtime_error.
 void ExportCsv(const std::string& path, StatisticsStore& store);
 
-// Runs `work` with the application object Qt's drawing needs. Without a platform chosen by the
-// caller (QT_QPA_PLATFORM or -platform) the offscreen one is used, so that no display is needed.
+// Runs `work` with the application object Qt's drawing needs. Without a platform chosen in
+// QT_QPA_PLATFORM the minimal one (with the system's fonts) is used: no display is needed.
 void WithQtApplication(const char* program, const std::function<void()>& work);
 
 // The report tool's --pdf, --csv, --png and --svg, as the export module runs them

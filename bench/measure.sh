@@ -18,7 +18,9 @@ BUILD=${1:-build}
 RUNS=${RUNS:-20}
 SAMPLE=examples/hochhaus-40.csv
 
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+# The program's start is measured on this platform; the report tool is run as a user runs it,
+# with its own default (no display needed) unless QT_QPA_PLATFORM was set by the caller.
+platform=${QT_QPA_PLATFORM:-offscreen}
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 work=$(mktemp -d)
@@ -57,14 +59,15 @@ start_time() {
   mkdir -p "$work/config/gruppenstatistik"
   printf '%s' "$PWD/examples" >"$work/config/gruppenstatistik/default.sta"
   # Without the probe taking effect the program would wait for its user: bounded.
-  shown=$(XDG_CONFIG_HOME=$work/config LD_PRELOAD=$probe timeout 20 "$app" 2>&1 |
+  shown=$(QT_QPA_PLATFORM=$platform XDG_CONFIG_HOME=$work/config LD_PRELOAD=$probe \
+    timeout 20 "$app" 2>&1 |
     grep gs_showprobe || true)
   if [ -z "$shown" ]; then
     echo "-- the probe saw no window: start time not measured" >&2
     return 1
   fi
-  echo "== start to shown main window (${shown#gs_showprobe: }, $QT_QPA_PLATFORM): median" \
-    "$(median_ms "env XDG_CONFIG_HOME=$work/config LD_PRELOAD=$probe $app") ms"
+  echo "== start to shown main window (${shown#gs_showprobe: }, $platform): median" \
+    "$(median_ms "env QT_QPA_PLATFORM=$platform XDG_CONFIG_HOME=$work/config LD_PRELOAD=$probe $app") ms"
 }
 
 if [ "${2:-}" = --start-only ]; then
@@ -77,7 +80,7 @@ echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d
 
 if [ -x "$BUILD/bench/gs_bench" ]; then
   echo "== gs_bench (medians of 10 repetitions)"
-  "$BUILD/bench/gs_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
+  QT_QPA_PLATFORM=$platform "$BUILD/bench/gs_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
     2>/dev/null | grep -E '^(Benchmark|-+$)|_median'
 else
   skip "$BUILD/bench/gs_bench is not built"

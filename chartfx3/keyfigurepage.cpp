@@ -3,96 +3,118 @@
 #include "chartstyle.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QRectF>
 
-#include <functional>
-
 namespace {
 
-constexpr double kTitlePt = 16;
-constexpr double kTextPt = 10;
 constexpr double kLabelShare = 0.42; // of the width, for the label column
+constexpr int kWrap = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
-QFont Font(double pt, double dpi, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(qMax(1, qRound(pt * dpi / 72)));
-    font.setBold(bold);
-    // As on the cover page: at print resolutions hinting shows nothing and costs FreeType's
-    // bytecode interpreter.
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
+// In chart pixels with the charts' fonts (title, axis titles, legends): a report then loads no
+// font sizes for this page alone, each of which costs as much as drawing a chart.
+QFont TitleFont() {
+    return chartstyle::HeadingFont();
+}
+QFont SectionFont() {
+    return chartstyle::AxisTitleFont();
+}
+QFont TextFont() {
+    return chartstyle::LegendFont();
 }
 
-// Lays the page out from the top of `area`; draws only when `draw` is set. Returns the height.
-double Layout(QPainter& painter, const QRectF& area, double dpi, const QString& title,
-              const std::vector<KeyFigureRow>& rows, bool draw) {
-    const double pad = kTextPt * dpi / 72 * 0.35;
-    const double labelWidth = area.width() * kLabelShare;
-    const QFont titleFont = Font(kTitlePt, dpi, true);
-    const QFont headFont = Font(kTextPt, dpi, true);
-    const QFont textFont = Font(kTextPt, dpi, false);
-    const int wrap = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    double y = area.top();
+struct Text {
+    QRectF box;
+    const QFont* font;
+    QString text;
+};
 
-    painter.setFont(titleFont);
-    const QRectF titleBox =
-        painter.boundingRect(QRectF(area.left(), y, area.width(), 1e6), wrap, title);
-    if (draw)
-        painter.drawText(titleBox, wrap, title);
+// The page laid out from the top of `area`, measured once and drawn from these boxes.
+struct Table {
+    std::vector<Text> texts;
+    std::vector<QRectF> bands; // shaded section headings
+    std::vector<double> rules; // lines under the rows
+    double height = 0;
+};
+
+Table LayOut(const QRectF& area, const QString& title, const std::vector<KeyFigureRow>& rows,
+             const QFont& titleFont, const QFont& sectionFont, const QFont& textFont) {
+    const QFontMetricsF titleMetrics(titleFont);
+    const QFontMetricsF sectionMetrics(sectionFont);
+    const QFontMetricsF textMetrics(textFont);
+    const double pad = textMetrics.height() * 0.3;
+    const double labelWidth = area.width() * kLabelShare;
+    auto measure = [](const QFontMetricsF& metrics, double left, double top, double width,
+                      const QString& text) {
+        return metrics.boundingRect(QRectF(left, top, width, 1e6), kWrap, text);
+    };
+    Table table;
+    double y = area.top();
+    const QRectF titleBox = measure(titleMetrics, area.left(), y, area.width(), title);
+    table.texts.push_back({titleBox, &titleFont, title});
     y += titleBox.height() + 2 * pad;
 
     const std::string* section = nullptr;
     for (const KeyFigureRow& row : rows) {
         if (!section || *section != row.section) {
             section = &row.section;
-            painter.setFont(headFont);
-            const QRectF text = painter.boundingRect(
-                QRectF(area.left() + pad, y + pad, area.width() - 2 * pad, 1e6), wrap,
-                chartstyle::Text(row.section));
-            const QRectF band(area.left(), y + pad, area.width(), text.height() + 2 * pad);
-            if (draw) {
-                painter.fillRect(band, QColor(225, 230, 240));
-                painter.drawText(text.translated(0, pad), wrap, chartstyle::Text(row.section));
-            }
-            y = band.bottom();
+            const QString text = chartstyle::Text(row.section);
+            const QRectF box = measure(sectionMetrics, area.left() + pad, y + 2 * pad,
+                                       area.width() - 2 * pad, text);
+            table.bands.emplace_back(area.left(), y + pad, area.width(), box.height() + 2 * pad);
+            table.texts.push_back({box, &sectionFont, text});
+            y = table.bands.back().bottom();
         }
-        painter.setFont(textFont);
-        const QRectF label =
-            painter.boundingRect(QRectF(area.left() + pad, y + pad, labelWidth - 2 * pad, 1e6),
-                                 wrap, chartstyle::Text(row.label));
-        const QRectF value = painter.boundingRect(
-            QRectF(area.left() + labelWidth, y + pad, area.width() - labelWidth - pad, 1e6), wrap,
-            chartstyle::Text(row.value));
-        const double bottom = std::max(label.bottom(), value.bottom()) + pad;
-        if (draw) {
-            painter.drawText(label, wrap, chartstyle::Text(row.label));
-            painter.drawText(value, wrap, chartstyle::Text(row.value));
-            painter.setPen(QPen(QColor(190, 190, 190), 0));
-            painter.drawLine(QPointF(area.left(), bottom), QPointF(area.right(), bottom));
-            painter.setPen(Qt::black);
-        }
-        y = bottom;
+        const QString label = chartstyle::Text(row.label);
+        const QString value = chartstyle::Text(row.value);
+        const QRectF labelBox =
+            measure(textMetrics, area.left() + pad, y + pad, labelWidth - 2 * pad, label);
+        const QRectF valueBox = measure(textMetrics, area.left() + labelWidth, y + pad,
+                                        area.width() - labelWidth - pad, value);
+        table.texts.push_back({labelBox, &textFont, label});
+        table.texts.push_back({valueBox, &textFont, value});
+        y = std::max(labelBox.bottom(), valueBox.bottom()) + pad;
+        table.rules.push_back(y);
     }
-    return y - area.top();
+    table.height = y - area.top();
+    return table;
+}
+
+void Draw(QPainter& painter, const Table& table, const QRectF& area) {
+    for (const QRectF& band : table.bands)
+        painter.fillRect(band, QColor(225, 230, 240));
+    painter.setPen(QPen(QColor(190, 190, 190), 0));
+    for (double y : table.rules)
+        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    painter.setPen(Qt::black);
+    const QFont* font = nullptr;
+    for (const Text& t : table.texts) {
+        if (t.font != font)
+            painter.setFont(*(font = t.font));
+        painter.drawText(t.box, kWrap, t.text);
+    }
 }
 
 } // namespace
 
 void PaintKeyFigurePage(QPainter& painter, const QRectF& target, double dpi, const QString& title,
                         const std::vector<KeyFigureRow>& rows) {
-    painter.save();
-    painter.setPen(Qt::black);
-    const double height = Layout(painter, target, dpi, title, rows, false);
-    if (height > target.height() && height > 0) {
-        // Too tall: the same layout on a larger area, scaled down into the target.
-        const double factor = target.height() / height;
-        painter.translate(target.topLeft());
-        painter.scale(factor, factor);
-        const QRectF wider(0, 0, target.width() / factor, target.height() / factor);
-        Layout(painter, wider, dpi, title, rows, true);
-    } else {
-        Layout(painter, target, dpi, title, rows, true);
+    const QFont titleFont = TitleFont();
+    const QFont sectionFont = SectionFont();
+    const QFont textFont = TextFont();
+    const double scale = dpi / chartstyle::kChartDpi;
+    QRectF area(QPointF(0, 0), target.size() / scale);
+    Table table = LayOut(area, title, rows, titleFont, sectionFont, textFont);
+    if (table.height > area.height() && table.height > 0) {
+        // Too tall: the same table on a larger area, scaled down into the target.
+        const double factor = area.height() / table.height;
+        area = QRectF(0, 0, area.width() / factor, area.height() / factor);
+        table = LayOut(area, title, rows, titleFont, sectionFont, textFont);
     }
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / area.width(), target.width() / area.width());
+    Draw(painter, table, area);
     painter.restore();
 }
