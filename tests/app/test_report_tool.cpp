@@ -9,12 +9,12 @@
 
 namespace {
 
-// The charts of a report by id.
-std::map<std::string, nlohmann::json> Charts(const nlohmann::json& report) {
-    std::map<std::string, nlohmann::json> byId;
-    for (const auto& chart : report["charts"])
-        byId[chart["id"]] = chart;
-    return byId;
+// The items of a JSON array by the value of their `key`.
+std::map<std::string, nlohmann::json> By(const char* key, const nlohmann::json& items) {
+    std::map<std::string, nlohmann::json> byKey;
+    for (const auto& item : items)
+        byKey[item[key]] = item;
+    return byKey;
 }
 
 } // namespace
@@ -33,14 +33,13 @@ TEST(ReportTool, WorkedExampleAsJsonWithCoverFieldsAndFloorNames) {
     EXPECT_EQ(report["cover"][2], "Kunde: Stadtwerke Süd");
     EXPECT_EQ(report["cover"][4], "Kommission: K-4711");
     EXPECT_EQ(report["cover"][14], "Summe der Außenrufe:   38");
-
     std::vector<std::string> order;
     for (const auto& chart : report["charts"])
         order.push_back(chart["id"]);
     EXPECT_EQ(order, (std::vector<std::string>{"count_hour", "count_hour_ab", "w_time", "count",
                                                "count_a_auf", "count_a_ab", "count_b_auf",
                                                "count_b_ab", "Verteil", "Travel", "RufeZeitEt"}));
-    auto charts = Charts(report);
+    auto charts = By("id", report["charts"]);
     EXPECT_EQ(charts["count"]["series"][0]["values"], nlohmann::json({10, 5}));
     EXPECT_EQ(charts["count"]["series"][1]["values"], nlohmann::json({11, 12}));
     EXPECT_EQ(charts["count"]["categories"], nlohmann::json({"Tiefgarage", "Foyer Süd"}));
@@ -66,9 +65,7 @@ TEST(ReportTool, ComparisonAsJsonAgreesWithBothFilesAlone) {
     EXPECT_EQ(c["comparisonPeriod"], "04.10.–10.10.");
     EXPECT_EQ(c["comparedFloors"], 14);
     EXPECT_EQ(c["perDay"], true);
-    std::map<std::string, nlohmann::json> figures;
-    for (const auto& f : c["figures"])
-        figures[f["label"]] = f;
+    auto figures = By("label", c["figures"]);
     const auto& wait = figures["alle Außenrufe"];
     EXPECT_EQ(wait["value"], report["keyFigures"]["averageWait"]);
     EXPECT_EQ(wait["comparison"], other["averageWait"]);
@@ -76,7 +73,7 @@ TEST(ReportTool, ComparisonAsJsonAgreesWithBothFilesAlone) {
     EXPECT_NEAR(figures["Summe"]["comparison"].get<double>(), other["callsPerDay"].get<double>(),
                 1e-9);
     // Per day in the chart: its bars over the period's days give the file's calls.
-    auto charts = Charts(c);
+    auto charts = By("id", c["charts"]);
     double calls = 0;
     for (int s : {0, 2})
         for (double v : charts["count"]["series"][s]["values"])

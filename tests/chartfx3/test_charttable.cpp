@@ -61,7 +61,6 @@ TEST(ChartTable, SpreadsheetsReadTheFiguresBack) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ReadTable(c.text, c.separator), c.rows) << c.text;
-
     // The report's file: one byte-order mark, then a block per chart headed by its title.
     const std::string both = FiguresCsv(std::vector<ChartModel>{Example(), decimals});
     ASSERT_EQ(both.substr(0, 3), "\xEF\xBB\xBF");

@@ -1,5 +1,5 @@
-// The chart drawing and the Qt chart control: the charts of the sample files, labels, pies,
-// the 3-D view, gaps, tooltips and the widget.
+// The chart drawing and the Qt chart control: the charts of the sample files in the widget,
+// bars, titles, labels, pies, the 3-D view, gaps and tooltips.
 #include "barchartview.h"
 #include "chart3dview.h"
 #include "chartdrawing.h"
@@ -8,73 +8,63 @@
 #include "piechartview.h"
 #include "qtchartfx.h"
 #include "reader.h"
-#include "recordingchartfx.h"
 
 #include <QtTest>
 
-namespace {
-
-// Pixels of the colour in the area, each channel within `off` of it; with `top`, the first
-// row that has any (or -1).
-int CountColour(const QImage& image, const QColor& colour, const QRect& area, bool top = false,
-                int off = 0) {
-    const QRect r = area.intersected(image.rect());
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (const QColor c = image.pixelColor(x, y);
-                std::abs(c.red() - colour.red()) <= off &&
-                std::abs(c.green() - colour.green()) <= off &&
-                std::abs(c.blue() - colour.blue()) <= off) {
-                if (top)
-                    return y;
-                ++n;
-            }
-    return top ? -1 : n;
-}
-
-std::string Floor(int i) { // "KG", "EG", "1", ...
-    return i < 2 ? (i ? "EG" : "KG") : std::to_string(i - 1);
-}
-
-// Bars of `series` floors over the floors or the hours "0:00 Uhr", ...
-ChartModel BarModel(int points, bool hours, int series = 1, double axisMax = 100) {
-    ChartModel m;
-    m.titles = {"Anzahl", "", "Titel", hours ? "Uhrzeit" : "Etagen"};
-    for (int i = 0; i < points; ++i)
-        m.categories.push_back(hours ? std::to_string(i) + ":00 Uhr" : Floor(i));
-    for (int s = 0; s < series; ++s) {
-        m.series.push_back({Floor(s), {}});
-        for (int i = 0; i < points; ++i)
-            m.series.back().values.push_back((i * 37 + s * 11) % 90);
-    }
-    m.axisMax = axisMax;
-    return m;
-}
-
-ChartModel PieModel(const std::vector<double>& values) {
-    ChartModel m;
-    m.chartType = 5;
-    m.chart3D = true; // a pie stays flat whatever the 3-D switch
-    m.titles[2] = "Rufverteilung auf die Schächte";
-    m.categories = {"Schacht A", "Schacht B", "Schacht C", "Schacht D"};
-    m.series.push_back({"Rufverteilung", values});
-    return m;
-}
-
-// Hours from left to right, a row per floor; the front row has the tallest bar, at hour 5.
-ChartModel Model3D(int rows) {
-    ChartModel m = BarModel(24, true, rows, 300);
-    m.chart3D = true;
-    m.angles3D = 0x00190032;
-    m.series[0].values[5] = 290;
-    return m;
-}
-
-} // namespace
-
 class TestQtChartfx : public QObject {
     Q_OBJECT
+
+    // Pixels of the colour in the area, each channel within `off` of it; with `top`, the first
+    // row that has any (or -1).
+    static int CountColour(const QImage& image, const QColor& colour, const QRect& area,
+                           bool top = false, int off = 0) {
+        const QRect r = area.intersected(image.rect());
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (const QColor c = image.pixelColor(x, y);
+                    std::abs(c.red() - colour.red()) <= off &&
+                    std::abs(c.green() - colour.green()) <= off &&
+                    std::abs(c.blue() - colour.blue()) <= off) {
+                    if (top)
+                        return y;
+                    ++n;
+                }
+        return top ? -1 : n;
+    }
+    // "KG", "EG", "1", ...
+    static std::string Floor(int i) { return i < 2 ? (i ? "EG" : "KG") : std::to_string(i - 1); }
+    // Bars of `series` floors over the floors or the hours "0:00 Uhr", ...
+    static ChartModel BarModel(int points, bool hours, int series = 1, double axisMax = 100) {
+        ChartModel m;
+        m.titles = {"Anzahl", "", "Titel", hours ? "Uhrzeit" : "Etagen"};
+        for (int i = 0; i < points; ++i)
+            m.categories.push_back(hours ? std::to_string(i) + ":00 Uhr" : Floor(i));
+        for (int s = 0; s < series; ++s) {
+            m.series.push_back({Floor(s), {}});
+            for (int i = 0; i < points; ++i)
+                m.series.back().values.push_back((i * 37 + s * 11) % 90);
+        }
+        m.axisMax = axisMax;
+        return m;
+    }
+    static ChartModel PieModel(const std::vector<double>& values) {
+        ChartModel m;
+        m.chartType = 5;
+        m.chart3D = true; // a pie stays flat whatever the 3-D switch
+        m.titles[2] = "Rufverteilung auf die Schächte";
+        m.categories = {"Schacht A", "Schacht B", "Schacht C", "Schacht D"};
+        m.series.push_back({"Rufverteilung", values});
+        return m;
+    }
+    // Hours from left to right, a row per floor; the front row has the tallest bar, at hour 5.
+    static ChartModel Model3D(int rows) {
+        ChartModel m = BarModel(24, true, rows, 300);
+        m.chart3D = true;
+        m.angles3D = 0x00190032;
+        m.series[0].values[5] = 290;
+        return m;
+    }
 
 private slots:
     void chartsOfTheSampleFiles() {
@@ -85,13 +75,17 @@ private slots:
               std::tuple{"/buerohaus-14.csv", QSize(1200, 650), 40}}) {
             StatisticsStore store;
             LoadStatisticsFile(store, GS_EXAMPLES + std::string(file));
+            QtChartfx control;
+            control.resize(size);
+            control.show();
             for (ChartId id : kAllCharts) {
-                RecordingChartfx control;
                 DrawChart(id, store, control);
-                control.SetTopGap(static_cast<std::int16_t>(gap));
+                control.SetTopGap(static_cast<std::int16_t>(gap)); // at once, too
                 control.SetBottomGap(static_cast<std::int16_t>(gap));
                 const ChartModel& chart = control.shown();
                 const QImage image = ChartImage(chart, size);
+                // The widget paints shown(), nothing else, and nothing stale.
+                QCOMPARE(control.grab().toImage().convertToFormat(QImage::Format_RGB32), image);
                 int first = -1, last = -1;
                 for (int y = 0; y < size.height(); ++y)
                     if (CountColour(image, Qt::white, QRect(0, y, size.width(), 1)) <
@@ -118,7 +112,7 @@ private slots:
         }
     }
 
-    void barsStandOnTheValueAxis() {
+    void barsAndTitlesInPlace() {
         // The axis runs from 0 to the chart's maximum: a bar of the maximum reaches the top of
         // the plot, one of half of it the middle.
         ChartModel chart = BarModel(12, false, 2, 500);
@@ -132,6 +126,18 @@ private slots:
             const int y = CountColour(image, chartstyle::SeriesColor(series, 2),
                                       QRect(left, 0, plot.width() / 12, plot.bottom()), true);
             QVERIFY2(std::abs(y - top) <= 2.5, qPrintable(QString::number(y - top)));
+        }
+        // Heading above the plot, category title below it, value title left of it: the same
+        // places with 14 floors and with none.
+        const QRect titled =
+            BarChartView(BarModel(14, false), QSizeF(609, 329)).plotArea().toRect();
+        for (int points : {14, 0}) {
+            const ChartModel m = BarModel(points, false);
+            QCOMPARE(BarChartView(m, QSizeF(609, 329)).plotArea().toRect(), titled);
+            const QImage drawn = ChartImage(m, QSize(609, 329));
+            for (const QRect& title : {QRect(200, 10, 200, 22), QRect(titled.left(), 300, 500, 16),
+                                       QRect(0, titled.top(), 20, titled.height())})
+                QVERIFY(CountColour(drawn, Qt::black, title, false, 60) > 20);
         }
     }
 
@@ -189,20 +195,6 @@ private slots:
         }
     }
 
-    void titlesKeepTheirPlaces() {
-        // Heading above the plot, category title below it, value title left of it: the same
-        // places with 14 floors and with none.
-        const QRect plot = BarChartView(BarModel(14, false), QSizeF(609, 329)).plotArea().toRect();
-        for (int points : {14, 0}) {
-            const ChartModel chart = BarModel(points, false);
-            QCOMPARE(BarChartView(chart, QSizeF(609, 329)).plotArea().toRect(), plot);
-            const QImage image = ChartImage(chart, QSize(609, 329));
-            for (const QRect& title : {QRect(200, 10, 200, 22), QRect(plot.left(), 300, 500, 16),
-                                       QRect(0, plot.top(), 20, plot.height())})
-                QVERIFY(CountColour(image, Qt::black, title, false, 60) > 20);
-        }
-    }
-
     void toolTipsName() {
         // Pointing at a bar, a slice or a 3-D bar names its floor, hour or shaft, series and
         // value; pointing beside them names nothing.
@@ -253,21 +245,6 @@ private slots:
                 for (int r = 0; r < rows; r += view.rowLabelStep())
                     QVERIFY(CountColour(image, chartstyle::SeriesColor(r, rows), image.rect()) > 0);
             }
-    }
-
-    void widgetDrawsWhatIsShown() {
-        StatisticsStore store;
-        LoadStatisticsFile(store, GS_EXAMPLES "/buerohaus-14.csv");
-        QtChartfx control;
-        control.resize(609, 329);
-        control.show();
-        for (ChartId id : {ChartId::count, ChartId::Verteil, ChartId::RufeZeitEt}) {
-            DrawChart(id, store, control);
-            control.SetTopGap(id == ChartId::RufeZeitEt ? 200 : 40); // at once, too
-            // The widget paints shown(), nothing else, and nothing stale.
-            QCOMPARE(control.grab().toImage().convertToFormat(QImage::Format_RGB32),
-                     ChartImage(control.shown(), control.size()));
-        }
     }
 };
 

@@ -21,7 +21,7 @@ void DrawBars(RecordingChartfx& c, const std::string& title, int series, int poi
 
 } // namespace
 
-TEST(RecordingChartfx, PublishesOnCloseAndReplacesTheData) {
+TEST(RecordingChartfx, PublishesOnCloseReplacesTheDataIgnoresBadIndices) {
     RecordingChartfx c;
     c.SetAngles3D(0x00190032);
     DrawBars(c, "Erst", 3, 40);
@@ -38,26 +38,23 @@ TEST(RecordingChartfx, PublishesOnCloseAndReplacesTheData) {
     EXPECT_EQ(m.axisMax, 100);
     EXPECT_EQ(m.angleLow(), 50); // settings persist from chart to chart
     EXPECT_EQ(m.angleHigh(), 25);
-
     c.OpenChartData(1, 2, 0); // no points at all: an empty chart, not a left-over
     c.CloseChartData(1);
     EXPECT_TRUE(c.shown().categories.empty());
     EXPECT_TRUE(c.shown().series[0].values.empty());
-}
-
-TEST(RecordingChartfx, OutOfRangeIndicesAreIgnored) {
-    RecordingChartfx c;
-    c.OpenChartData(1, 1, 2);
-    c.SetThisSerie(5);
-    c.SetPointValue(0, 9); // no such series
-    c.SetThisSerie(0);
+    // Indices out of range are recorded and otherwise ignored.
+    RecordingChartfx d;
+    d.OpenChartData(1, 1, 2);
+    d.SetThisSerie(5);
+    d.SetPointValue(0, 9); // no such series
+    d.SetThisSerie(0);
     for (const std::int16_t i : {-1, 2})
-        c.SetPointValue(i, 9);
-    c.SetSeriesLegend(3, "x");
-    c.SetChartTitle(7, "x");
-    c.SetChartTitle(-1, "x");
-    c.SetPointLegend(-3, "x");
-    c.CloseChartData(1);
-    EXPECT_EQ(c.shown().series[0].values, (std::vector<double>{0, 0}));
-    EXPECT_EQ(c.operations().size(), 11u);
+        d.SetPointValue(i, 9);
+    d.SetSeriesLegend(3, "x");
+    d.SetChartTitle(7, "x");
+    d.SetChartTitle(-1, "x");
+    d.SetPointLegend(-3, "x");
+    d.CloseChartData(1);
+    EXPECT_EQ(d.shown().series[0].values, (std::vector<double>{0, 0}));
+    EXPECT_EQ(d.operations().size(), 11u);
 }

@@ -1,20 +1,10 @@
 // The cover sheet's 16 lines and the period fields it reads from the header.
 #include "coversheet.h"
+#include "testfiles.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
-}
-
-} // namespace
-
-TEST(CoverSheet, SixteenLinesFromTheStore) {
+TEST(CoverSheet, SixteenLinesAndThePeriodFields) {
     StatisticsStore s;
     s.FileName = "/daten/stat.csv";
     s.FloorCount = 2;
@@ -25,19 +15,16 @@ TEST(CoverSheet, SixteenLinesFromTheStore) {
     s.CallStat[BUp][0][2] = 3;
     s.CallStat[BDown][0][3] = 1000; // beyond FloorCount
     ASSERT_EQ(BuildCoverSheet(s).size(), 16u);
-    EXPECT_EQ(Joined(BuildCoverSheet(s)),
+    EXPECT_EQ(JoinLines(BuildCoverSheet(s), "\n"),
               "QVL Gruppenstatistik \n\nKunde: \n\nKommission: \n\nDatei: /daten/stat.csv\n\n"
               "Anzahl Stockwerke: 2\n\nStatistik Start:   01.12.26 06:00\n\n"
               "Statistik Stop:   07.12.26 18:00\n\nSumme der Außenrufe:   22\n\n");
-
     for (int g = 0; g < kCallGroups; ++g)
         s.CallStat[g][0][1] = INT32_MAX;
     EXPECT_EQ(CallTotalOf(s), 4LL * INT32_MAX + 15);
     s.FileName = "/" + std::string(254, 'x');
     EXPECT_EQ(BuildCoverSheet(s)[6].size(), 255u); // the whole line is cut
-}
-
-TEST(CoverSheet, PeriodFields) {
+    // The period fields of header lines 3 and 6, cut to 15 characters.
     const struct {
         std::string line2, line5, stop, start;
     } cases[] = {
@@ -48,7 +35,6 @@ TEST(CoverSheet, PeriodFields) {
         {"M\xE4rz;", "x;bis zum Ende", "M\xE4rz", "bis zum Ende"},
     };
     for (const auto& c : cases) {
-        StatisticsStore s;
         s.HeaderLines[2] = c.line2;
         s.HeaderLines[5] = c.line5;
         EXPECT_EQ(PeriodStopOf(s), c.stop) << c.line2;

@@ -41,51 +41,18 @@ std::map<std::string, std::string> ByKey(const std::vector<KeyFigureRow>& rows) 
 
 } // namespace
 
-TEST(KeyFigures, EveryFigureOfASmallFile) {
+TEST(KeyFigures, EveryFigureOfASmallFileAndEdgeCases) {
     EXPECT_EQ(KeyFigureText(Rows(Base())), ReadBytes(GS_TEST_DATA "/keyfigures-base.txt"));
-}
-
-TEST(KeyFigures, EdgeCases) {
-    const auto noCalls = [] {
-        StatFile f;
-        f.floors.resize(2);
-        f.travel = "-;0;0;0;0;";
-        return f;
-    };
-    const auto upOnly = [] {
+    const auto with = [](void (*change)(StatFile&)) {
         StatFile f = Base();
-        f.floors[2] = {};
-        return f;
-    };
-    const auto noWait = [] {
-        StatFile f = Base();
-        for (Floor& fl : f.floors)
-            for (Group* g : {&fl.aDown, &fl.bDown, &fl.aUp, &fl.bUp})
-                g->wait = 0;
-        return f;
-    };
-    const auto periodOf = [](std::string start, std::string stop) {
-        StatFile f = Base();
-        f.start = start;
-        f.stop = stop;
+        change(f);
         return f;
     };
     // One floor of 10 down calls, all served by shaft A, with this waiting-time sum.
-    const auto waiting = [](int sum) {
+    const auto waiting = [](int sum, std::map<int, int> hours = {{9, 10}}) {
         StatFile f;
-        f.floors = {{{sum, 10, 10, 0, 0, 0}, {}, {}, {}, {{9, 10}}, {}}};
+        f.floors = {{{sum, 10, 10, 0, 0, 0}, {}, {}, {}, hours, {}}};
         f.travel = "-;100;0;0;0;";
-        return f;
-    };
-    const auto tiedHours = [&] { // equal hours: the first is the busiest
-        StatFile f = waiting(20000);
-        f.floors[0].downAt = {{9, 5}, {11, 5}};
-        return f;
-    };
-    const auto rareFloor = [] { // KG: 1 call of 90 s, under 1 % of 181
-        StatFile f = Base();
-        f.floors[0].aUp = {9000, 1, 1, 0, 0, 0};
-        f.floors[1].aUp = {300000, 150, 75, 75, 0, 0};
         return f;
     };
     const std::string period = "Zeitraum|", calls = "Außenrufe|",
@@ -97,7 +64,7 @@ TEST(KeyFigures, EdgeCases) {
         std::map<std::string, std::string> expected; // "" : the row is absent
     } cases[] = {
         {"no calls at all",
-         noCalls(),
+         StatFile{std::vector<Floor>(2), "-;0;0;0;0;"},
          {{period + "Rufe pro Tag", "0,0"},
           {calls + "Auf-Rufe", "0 (–)"},
           {calls + "Tür B", ""},
@@ -111,7 +78,7 @@ TEST(KeyFigures, EdgeCases) {
           {"Schächte|Schacht A", "0 Rufe (–), 0 überfahrene Etagen, – je Ruf"},
           {"Hinweise|Prüfen", ""}}},
         {"one direction only",
-         upOnly(),
+         with([](StatFile& f) { f.floors[2] = {}; }),
          {{calls + "Ab-Rufe", "0 (0,0 %)"},
           {wait + "Ab-Rufe", "–"},
           {wait + "alle Außenrufe", "22,8 s"},
@@ -120,31 +87,41 @@ TEST(KeyFigures, EdgeCases) {
           {"Tageszeit|meiste Ab-Rufe", "–"},
           {"Schächte|Schacht B", "40 Rufe (44,4 %), 900 überfahrene Etagen, 22,5 je Ruf"}}},
         {"all waiting times zero",
-         noWait(),
+         with([](StatFile& f) {
+             for (Floor& fl : f.floors)
+                 for (Group* g : {&fl.aDown, &fl.bDown, &fl.aUp, &fl.bUp})
+                     g->wait = 0;
+         }),
          {{wait + "alle Außenrufe", "0,0 s"},
           {wait + "Etage mit längster Wartezeit", "KG: 0,0 s (10 Rufe)"},
           {wait + "Rufe an Etagen über 30 s", "0,0 %"},
           {verdict, "sehr gut"}}},
-        {"a floor under 1 % of the calls",
-         rareFloor(),
+        {"a floor under 1 % of the calls", // KG: 1 call of 90 s, under 1 % of 181
+         with([](StatFile& f) {
+             f.floors[0].aUp = {9000, 1, 1, 0, 0, 0};
+             f.floors[1].aUp = {300000, 150, 75, 75, 0, 0};
+         }),
          {{wait + "Etage mit längster Wartezeit", "1: 45,0 s (10 Rufe)"},
           {wait + "Etage mit zweitlängster Wartezeit", "EG: 21,8 s (170 Rufe)"},
           {wait + "Etage mit drittlängster Wartezeit", ""},
           {wait + "Rufe an Etagen über 30 s", "6,1 %"}}},
         {"unreadable stop",
-         periodOf("01.12.26 06:00", "gestern"),
+         with([](StatFile& f) { f.stop = "gestern"; }),
          {{period + "Stop", "gestern"},
           {period + "Dauer", "nicht auswertbar"},
           {period + "Rufe pro Tag", "nicht auswertbar"}}},
         {"stop not after start",
-         periodOf("01.12.26 06:00", "01.12.26 06:00"),
+         with([](StatFile& f) { f.stop = f.start; }),
          {{period + "Dauer", "nicht auswertbar"}}},
         {"dates without time: whole days",
-         periodOf("01.12.2026", "07.12.2026"),
+         with([](StatFile& f) {
+             f.start = "01.12.2026";
+             f.stop = "07.12.2026";
+         }),
          {{period + "Dauer", "7,0 Tage (168,0 Stunden)"}}},
         {"a floor of exactly 30 s", waiting(30000), {{wait + "Rufe an Etagen über 30 s", "0,0 %"}}},
-        {"two busiest hours",
-         tiedHours(),
+        {"two busiest hours: the first",
+         waiting(20000, {{9, 5}, {11, 5}}),
          {{"Tageszeit|meiste Rufe", "9:00 Uhr: 5 Rufe (50,0 %)"}}},
         {"50 s",
          waiting(50000),
@@ -178,7 +155,6 @@ TEST(KeyFigures, RoundingAndPeriodForms) {
                   {{-1, 100}, 1, "0,0"}, {{1, 0}, 1, "–"},     {{1, -2}, 1, "–"}};
     for (const auto& c : ratios)
         EXPECT_EQ(FormatRatio(c.r, c.scale), c.text) << c.r.num << "/" << c.r.den;
-
     const struct {
         const char* text;
         bool endOfDay;

@@ -8,9 +8,8 @@
 #include <gtest/gtest.h>
 
 // Loads `path` over a real file: the message (its first line unless `message` has two; empty:
-// it loads) and the rules of
-// the load path, among them that a failed load keeps the previous figures whole, sums are wide
-// and a bad field's message names its place.
+// it loads) and the rules of the load path, among them that a failed load keeps the previous
+// figures whole, sums are wide and a bad field's message names its place.
 inline LoadPathResult ExpectLoad(const std::string& path, const std::string& message) {
     static const StatisticsStore previous = [] {
         StatisticsStore s;

@@ -48,10 +48,7 @@ TEST(Reader, WorkedExampleInEveryLayout) {
         {"CR only", WorkedExampleFile(true, "\r"), "any text"},
         {"without the last line", WorkedExampleFile(false), ""},
         {"without the last line end", full.substr(0, full.size() - 2), "any text"},
-        {"Ctrl-Z ends the file",
-         full + "\x1A"
-                "9;9;\r\n9;\r\n",
-         "any text"},
+        {"Ctrl-Z ends the file", full + "\x1A" + "9;9;\r\n9;\r\n", "any text"},
         {"Ctrl-Z inside the last line", WorkedExampleFile(false) + "any\x1Atext\r\n", "any"},
         {"odd first fields", WithHeader(odd), "any text"},
         {"lone LF inside a header line", WithHeader(WorkedExampleBody(), "Kopf\nmit LF"),
@@ -67,7 +64,7 @@ TEST(Reader, WorkedExampleInEveryLayout) {
     }
 }
 
-TEST(Reader, HeaderAndTravelLineOnlyAndLongLines) {
+TEST(Reader, TravelLineOnlyLongLinesAndStaleEntries) {
     TempDir dir;
     StatisticsStore s;
     LoadStatisticsFile(s, dir.write("a.csv", WithHeader({";7;8;9;10;"})));
@@ -77,13 +74,9 @@ TEST(Reader, HeaderAndTravelLineOnlyAndLongLines) {
     LoadStatisticsFile(s, dir.write("b.csv", UniformFile(2, 1000000000)));
     ASSERT_GT(s.HourLines[1].size(), 255u);
     EXPECT_EQ(s.HourUp[24][2], 1000000000);
-}
-
-TEST(Reader, SmallerFileAfterLargerKeepsStaleEntriesBeyondItsFloors) {
-    TempDir dir;
-    StatisticsStore s;
-    LoadStatisticsFile(s, dir.write("a.csv", UniformFile(12, 7)));
-    LoadStatisticsFile(s, dir.write("b.csv", WorkedExampleFile()));
+    // A smaller file after a larger one leaves the entries beyond its floors as they were.
+    LoadStatisticsFile(s, dir.write("c.csv", UniformFile(12, 7)));
+    LoadStatisticsFile(s, dir.write("d.csv", WorkedExampleFile()));
     ExpectWorkedExample(s);
     EXPECT_EQ(s.CallStat[ADown][0][3], 7); // floor 3 of the first file, never read again
 }
@@ -91,7 +84,6 @@ TEST(Reader, SmallerFileAfterLargerKeepsStaleEntriesBeyondItsFloors) {
 TEST(Reader, FolderOfThePathAndLongPaths) {
     StatisticsStore s;
     EXPECT_STREQ(IoError(1001).what(), "I/O-Fehler 1001");
-
     const std::pair<const char*, const char*> folders[] = {
         {"/home/anna/stat/a.csv", "/home/anna/stat"}, {"/a.csv", "/"},        {"a.csv", ""},
 #ifdef _WIN32
@@ -102,7 +94,6 @@ TEST(Reader, FolderOfThePathAndLongPaths) {
     };
     for (const auto& [path, folder] : folders)
         EXPECT_EQ(FolderOf(path), folder) << path;
-
     const std::string longPath = "/" + std::string(300, 'd') + "/x.csv";
     EXPECT_THROW(LoadStatisticsFile(s, longPath), IoError);
     EXPECT_EQ(s.FileName.size(), 255u);
