@@ -1,7 +1,7 @@
-#include "floornamesfile.h"
+#include "app/floornamesfile.h"
 
-#include "cp1252.h"
-#include "errors.h"
+#include "statglob/errors.h"
+#include "statglob/text.h"
 
 #include <filesystem>
 #include <fstream>

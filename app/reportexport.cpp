@@ -1,12 +1,14 @@
-#include "reportexport.h"
+#include "app/reportexport.h"
 
-#include "chartdrawing.h"
-#include "chartexport.h"
-#include "charts.h"
-#include "chartstyle.h"
-#include "charttable.h"
-#include "comparison.h"
-#include "reportcontent.h"
+#include "chartfx3/paint/chartdrawing.h"
+#include "chartfx3/paint/chartexport.h"
+#include "chartfx3/paint/chartstyle.h"
+#include "chartfx3/report/reportpdf.h"
+#include "charts/charts.h"
+#include "charts/comparison.h"
+#include "charts/figurestext.h"
+#include "charts/reportcontent.h"
+#include "ui/memolines.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -92,7 +94,7 @@ void WritePng(const QString& name, const ChartModel& chart, int width, int heigh
 
 // The folder, created when missing.
 QDir MadeFolder(const std::string& folder) {
-    const QString path = chartstyle::Text(folder);
+    const QString path = QText(folder);
     QDir dir(path);
     if (!dir.mkpath(QStringLiteral(".")))
         throw std::runtime_error(
@@ -110,7 +112,7 @@ void ExportPdf(const std::string& path, StatisticsStore& store,
     content.coverParagraphs = cover;
     if (other)
         AddComparison(content, store, *other);
-    WriteReportPdf(path, content);
+    WriteReportPdf(path, content, kMemoTextWidth);
 }
 
 void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height) {
@@ -124,7 +126,7 @@ void ExportPngs(const std::string& folder, StatisticsStore& store, int width, in
         for (std::size_t i; (i = next++) < charts.size();) {
             const auto& [id, chart] = charts[i];
             try {
-                WritePng(dir.filePath(QString::fromLatin1(ChartStem(id)) + ".png"), chart, width,
+                WritePng(dir.filePath(QString::fromLatin1(ChartOf(id).stem) + ".png"), chart, width,
                          height);
             } catch (...) {
                 const std::lock_guard<std::mutex> lock(failed);
@@ -147,13 +149,12 @@ void ExportPngs(const std::string& folder, StatisticsStore& store, int width, in
 void ExportSvgs(const std::string& folder, StatisticsStore& store, int width, int height) {
     const QDir dir = MadeFolder(folder);
     for (const auto& [id, chart] : DrawAllCharts(store))
-        SaveChart(chart, dir.filePath(QString::fromLatin1(ChartStem(id)) + ".svg"),
+        SaveChart(chart, dir.filePath(QString::fromLatin1(ChartOf(id).stem) + ".svg"),
                   ChartFileFormat::Svg, QSize(width, height));
 }
 
 void ExportCsv(const std::string& path, StatisticsStore& store) {
-    SaveBytes(chartstyle::Text(path),
-              QByteArray::fromStdString(FiguresCsv(BuildReportContent(store).charts)));
+    SaveBytes(QText(path), QByteArray::fromStdString(FiguresCsv(BuildReportContent(store).charts)));
 }
 
 void WithQtApplication(const char* program, const std::function<void()>& work) {
@@ -170,4 +171,19 @@ void WithQtApplication(const char* program, const std::function<void()>& work) {
     // keeps its pictures lossless, so nothing looks for a JPEG writer.
     QCoreApplication::setLibraryPaths({});
     work();
+}
+
+void RunExport(const ExportRequest& request, StatisticsStore& store) {
+    if (!request.csv.empty())
+        ExportCsv(request.csv, store);
+    if (request.pdf.empty() && request.png.empty() && request.svg.empty())
+        return;
+    WithQtApplication(request.program, [&] {
+        if (!request.pdf.empty())
+            ExportPdf(request.pdf, store, request.cover, request.comparison);
+        if (!request.png.empty())
+            ExportPngs(request.png, store, request.width, request.height);
+        if (!request.svg.empty())
+            ExportSvgs(request.svg, store, request.width, request.height);
+    });
 }

@@ -2,7 +2,7 @@
 // PNG or SVG images or as their figures in CSV, drawn as on paper and without any window.
 #pragma once
 
-#include "store.h"
+#include "statglob/store.h"
 
 #include <functional>
 #include <string>
@@ -36,9 +36,8 @@ void ExportCsv(const std::string& path, StatisticsStore& store);
 // QT_QPA_PLATFORM the minimal one (with the system's fonts) is used: no display is needed.
 void WithQtApplication(const char* program, const std::function<void()>& work);
 
-// The report tool's --pdf, --csv, --png and --svg, as the export module runs them
-// (reportmodule.cpp). The tool loads the module (exportmodule.h) and looks the entry up by
-// its name. An empty path or folder: that output is not wanted.
+// The report tool's --pdf, --csv, --png and --svg. An empty path or folder: that output is not
+// wanted.
 struct ExportRequest {
     const char* program = nullptr;               // argv[0]
     std::vector<std::string> cover;              // the cover sheet's paragraphs
@@ -50,8 +49,7 @@ struct ExportRequest {
     int width = kPngWidth; // of the PNG and SVG images
     int height = kPngHeight;
 };
-inline constexpr char kExportEntry[] = "GsExportReport";
-// Runs the request with its Qt application; false with the German reason in `error` when it
-// fails.
-using ExportEntry = bool (*)(const ExportRequest& request, StatisticsStore& store,
-                             std::string& error);
+
+// Runs the request, the drawing with its Qt application. Throws std::runtime_error (German)
+// at the first output that cannot be written.
+void RunExport(const ExportRequest& request, StatisticsStore& store);

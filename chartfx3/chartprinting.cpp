@@ -1,7 +1,7 @@
-#include "chartprinting.h"
+#include "chartfx3/chartprinting.h"
 
-#include "chartdrawing.h"
-#include "chartstyle.h"
+#include "chartfx3/paint/chartdrawing.h"
+#include "chartfx3/paint/chartstyle.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -35,7 +35,7 @@ void BeginPrintJob(QPainter& painter, QPrinter& printer) {
 
 void PrintChartPage(const ChartModel& chart, QPrinter& printer) {
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Gruppenstatistik: ") + chartstyle::Text(chart.heading()));
+    printer.setDocName(QStringLiteral("Gruppenstatistik: ") + QText(chart.heading()));
     QPainter painter;
     BeginPrintJob(painter, printer);
     const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());

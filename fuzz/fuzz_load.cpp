@@ -1,8 +1,8 @@
 // libFuzzer target: any bytes as a statistics file, through the whole load path. A crash, a
 // sanitizer finding, an exception the user would not see as a message, or a broken rule of
 // CheckLoadPath ends the run with the input saved.
-#include "loadpath.h"
-#include "reader.h"
+#include "statglob/reader.h"
+#include "tests/support/loadpath.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "lastdir.h"
+#include "statglob/lastdir.h"
 
-#include "cp1252.h"
-#include "errors.h"
-#include "textfile.h"
+#include "statglob/errors.h"
+#include "statglob/text.h"
+#include "statglob/textfile.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "textfile.h"
+#include "statglob/textfile.h"
 
-#include "errors.h"
+#include "statglob/errors.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "errorbox.h"
+#include "ui/errorbox.h"
 
-#include "errors.h"
+#include "statglob/errors.h"
 
 #include <QMessageBox>
 

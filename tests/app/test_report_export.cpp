@@ -1,6 +1,6 @@
 // gruppenstatistik-report writing files end to end: pages, blocks, images, sizes, failures.
-#include "reporttool.h"
-#include "testfiles.h"
+#include "tests/support/reporttool.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 

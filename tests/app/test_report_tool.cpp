@@ -1,6 +1,6 @@
 // gruppenstatistik-report end to end: the program's JSON on real files, and its exit codes.
-#include "reporttool.h"
-#include "testfiles.h"
+#include "tests/support/reporttool.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,13 +1,13 @@
 // The chart drawing and the Qt chart control: the charts of the sample files in the widget,
 // bars, titles, labels, pies, the 3-D view, gaps and tooltips.
-#include "barchartview.h"
-#include "chart3dview.h"
-#include "chartdrawing.h"
-#include "charts.h"
-#include "chartstyle.h"
-#include "piechartview.h"
-#include "qtchartfx.h"
-#include "reader.h"
+#include "chartfx3/paint/barchartview.h"
+#include "chartfx3/paint/chart3dview.h"
+#include "chartfx3/paint/chartdrawing.h"
+#include "chartfx3/paint/chartstyle.h"
+#include "chartfx3/paint/piechartview.h"
+#include "chartfx3/qtchartfx.h"
+#include "charts/charts.h"
+#include "statglob/reader.h"
 
 #include <QtTest>
 
@@ -38,6 +38,7 @@ class TestQtChartfx : public QObject {
     static ChartModel BarModel(int points, bool hours, int series = 1, double axisMax = 100) {
         ChartModel m;
         m.titles = {"Anzahl", "", "Titel", hours ? "Uhrzeit" : "Etagen"};
+        m.pointName = hours ? "" : "Etage";
         for (int i = 0; i < points; ++i)
             m.categories.push_back(hours ? std::to_string(i) + ":00 Uhr" : Floor(i));
         for (int s = 0; s < series; ++s) {
@@ -50,7 +51,7 @@ class TestQtChartfx : public QObject {
     }
     static ChartModel PieModel(const std::vector<double>& values) {
         ChartModel m;
-        m.chartType = 5;
+        m.kind = ChartKind::Pie;
         m.chart3D = true; // a pie stays flat whatever the 3-D switch
         m.titles[2] = "Rufverteilung auf die Schächte";
         m.categories = {"Schacht A", "Schacht B", "Schacht C", "Schacht D"};
@@ -78,7 +79,8 @@ private slots:
             QtChartfx control;
             control.resize(size);
             control.show();
-            for (ChartId id : kAllCharts) {
+            for (const ChartInfo& c : kCharts) {
+                const ChartId id = c.id;
                 DrawChart(id, store, control);
                 control.SetTopGap(static_cast<std::int16_t>(gap)); // at once, too
                 control.SetBottomGap(static_cast<std::int16_t>(gap));
@@ -94,11 +96,11 @@ private slots:
                         last = y;
                     }
                 const double margin = gap / 1000.0 * size.height();
-                QVERIFY2(first >= margin - 1 && first < margin + 12, ChartStem(id));
+                QVERIFY2(first >= margin - 1 && first < margin + 12, ChartOf(id).stem);
                 QVERIFY2(last <= size.height() - margin + 1 &&
                              last > size.height() - margin - 0.15 * size.height(),
-                         ChartStem(id));
-                const bool pie = chart.chartType == 5;
+                         ChartOf(id).stem);
+                const bool pie = chart.kind == ChartKind::Pie;
                 const auto& v = chart.series[0].values;
                 for (int k = 0; k < (pie ? 4 : 1); ++k) {
                     const bool drawn = pie ? v[k] > 0 : *std::max_element(v.begin(), v.end()) > 0;
@@ -106,7 +108,7 @@ private slots:
                         chartstyle::SeriesColor(k, pie ? 4 : int(chart.series.size()));
                     // More than the legend's swatch.
                     QVERIFY2(drawn == (CountColour(image, colour, image.rect()) >= 120),
-                             ChartStem(id));
+                             ChartOf(id).stem);
                 }
             }
         }

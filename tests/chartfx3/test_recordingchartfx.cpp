@@ -1,5 +1,5 @@
 // What a chart control makes of the operations: the published chart and its persistence.
-#include "recordingchartfx.h"
+#include "chartfx3/recordingchartfx.h"
 
 #include <gtest/gtest.h>
 

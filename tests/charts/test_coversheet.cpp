@@ -1,6 +1,6 @@
 // The cover sheet's 16 lines and the period fields it reads from the header.
-#include "coversheet.h"
-#include "testfiles.h"
+#include "charts/coversheet.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The key figures, hand-computed on small files, and their German presentation.
-#include "keyfigures.h"
-#include "reader.h"
-#include "testfiles.h"
+#include "charts/keyfigures.h"
+#include "statglob/reader.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 

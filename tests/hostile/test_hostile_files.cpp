@@ -1,7 +1,7 @@
 // Damaged and hostile statistics files: each gives its exact message or loads, a failed load
 // keeps the previous figures, no load writes anything, and sums past 32 bits stay exact.
-#include "charts.h"
-#include "hostile.h"
+#include "charts/charts.h"
+#include "tests/hostile/hostile.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -37,8 +37,7 @@ std::map<std::string, std::string> Snapshot(const fs::path& root) {
 }
 
 const ChartModel& Chart(const LoadPathResult& r, ChartId id) {
-    const auto at = std::find(kAllCharts.begin(), kAllCharts.end(), id) - kAllCharts.begin();
-    return r.charts.at(static_cast<std::size_t>(at));
+    return r.charts.at(IndexOf(id));
 }
 
 } // namespace
@@ -144,7 +143,7 @@ TEST(WideSums, LargestAndSmallestValuesEverywhere) {
         for (const auto& c : sums)
             for (const ChartSeries& s : Chart(r, c.id).series)
                 for (double value : s.values)
-                    EXPECT_EQ(value, static_cast<double>(c.sum)) << ChartStem(c.id) << " " << v;
+                    EXPECT_EQ(value, static_cast<double>(c.sum)) << ChartOf(c.id).stem << " " << v;
         EXPECT_EQ(Chart(r, ChartId::Verteil).axisMax, 4.0 * 40 * 4 * v); // all four slices
     }
 }

@@ -1,8 +1,8 @@
 // The last-directory file: what is written and read back, and where it lives.
-#include "cp1252.h"
-#include "errors.h"
-#include "lastdir.h"
-#include "testfiles.h"
+#include "statglob/errors.h"
+#include "statglob/lastdir.h"
+#include "statglob/text.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 

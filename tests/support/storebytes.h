@@ -1,7 +1,7 @@
 // Every field of a store as one byte string: two stores are equal field for field when these are.
 #pragma once
 
-#include "store.h"
+#include "statglob/store.h"
 
 #include <string>
 

@@ -1,24 +1,28 @@
 // The program's windows: the main window (controls, enabled states, the open-file flow, the
 // cover sheet, the report, the last folder), the chart window, the key figures with a
 // comparison, the floor names dialog and the error box.
-#include "appsetup.h"
-#include "charttable.h"
-#include "comparison.h"
-#include "coverprint.h"
-#include "cp1252.h"
-#include "errorbox.h"
-#include "gsapplication.h"
-#include "kennzahlen.h"
-#include "keyfigures.h"
-#include "pdftools.h"
-#include "program.h"
-#include "qtchartfx.h"
-#include "reader.h"
-#include "recordingchartfx.h"
-#include "statchart.h"
-#include "statistik.h"
-#include "storebytes.h"
-#include "testfiles.h"
+#include "chartfx3/qtchartfx.h"
+#include "chartfx3/recordingchartfx.h"
+#include "charts/comparison.h"
+#include "charts/figurestext.h"
+#include "charts/keyfigures.h"
+#include "statglob/reader.h"
+#include "statglob/text.h"
+#include "tests/support/pdftools.h"
+#include "tests/support/storebytes.h"
+#include "tests/support/testfiles.h"
+#include "ui/appsetup.h"
+#include "ui/comparisonpanel.h"
+#include "ui/coverprint.h"
+#include "ui/errorbox.h"
+#include "ui/gsapplication.h"
+#include "ui/kennzahlen.h"
+#include "ui/keyfigureaction.h"
+#include "ui/memolines.h"
+#include "ui/program.h"
+#include "ui/reportaction.h"
+#include "ui/statchart.h"
+#include "ui/statistik.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -90,7 +94,7 @@ class TestStatistik : public QObject {
             nameBoxes << dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
             return nextFile;
         });
-        w->SetReportChooser([this](const QString& p) {
+        w->Report().SetChooser([this](const QString& p) {
             proposed = p;
             return chosen;
         });
@@ -190,9 +194,9 @@ private slots:
         // Each button draws its own chart: its check mark comes on, and only that.
         QStringList now = kAfterLoad + QStringList{"w_timeBtn", "countHaken"};
         QCOMPARE(EnabledButtons(), Sorted(now));
-        for (const ChartId id : kAllCharts) {
-            QTest::mouseClick(w->ChartButton(id), Qt::LeftButton);
-            now << w->CheckMark(id)->objectName();
+        for (const ChartInfo& c : kCharts) {
+            QTest::mouseClick(w->ChartButton(c.id), Qt::LeftButton);
+            now << w->CheckMark(c.id)->objectName();
             now.removeDuplicates();
             QCOMPARE(EnabledButtons(), Sorted(now));
         }
@@ -259,7 +263,7 @@ private slots:
         const QStringList shown = w->CoverLines();
         QCOMPARE(shown, DisplayedLines(*w->DatenMemo->document()));
         QVERIFY(shown.size() >= paragraphs.size() + 5);
-        QCOMPARE(shown, WrapLikeMemo(paragraphs));
+        QCOMPARE(shown, WrapLikeMemo(paragraphs, kMemoTextWidth));
         QCOMPARE(shown.join(QString()), paragraphs.join(QString()));
         const std::string cover = files->file("deckblatt.pdf");
         w->SetPrinterSource([cover] { return PdfPrinter(cover); });
@@ -464,8 +468,8 @@ private slots:
     void keyFiguresAndComparison() {
         const std::string example = Example();
         Open(example);
-        QTest::mouseClick(w->KennzahlenBtn, Qt::LeftButton);
-        TKennzahlenDlg* dlg = w->KennzahlenDlg();
+        QTest::mouseClick(w->KeyFigures().KennzahlenBtn, Qt::LeftButton);
+        TKennzahlenDlg* dlg = w->KeyFigures().Dialog();
         QVERIFY(dlg && dlg->isVisible() && dlg->windowTitle() == QStringLiteral("Kennzahlen"));
         // The table shows the rows: a spanning heading per section, then label and value.
         const auto rows = KeyFigureRows(ComputeKeyFigures(store));
@@ -516,11 +520,13 @@ private slots:
             boxes.clear();
             nextFile = step.file;
             if (step.entry < 0)
-                QTest::mouseClick(w->VergleichBtn, Qt::LeftButton);
-            else if (QMenu* menu = w->VergleichBtn->menu())
+                QTest::mouseClick(w->Comparison().VergleichBtn, Qt::LeftButton);
+            else if (QMenu* menu = w->Comparison().VergleichBtn->menu())
                 menu->actions().at(step.entry)->trigger();
-            QCOMPARE(w->VergleichBtn->toolTip(), step.hint);
-            QCOMPARE(w->VergleichLabel->isVisible() ? w->VergleichLabel->text() : QString(),
+            QCOMPARE(w->Comparison().VergleichBtn->toolTip(), step.hint);
+            QCOMPARE(w->Comparison().VergleichLabel->isVisible()
+                         ? w->Comparison().VergleichLabel->text()
+                         : QString(),
                      step.line);
             QCOMPARE(boxes.size(), &step == &steps[1] ? 1 : 0); // the bad file's box
             QCOMPARE(StoreBytes(store), before);
@@ -532,17 +538,17 @@ private slots:
         // With a comparison: two periods in the chart, the door charts as they were, the
         // key figures side by side.
         nextFile = steps[0].file;
-        QTest::mouseClick(w->VergleichBtn, Qt::LeftButton);
+        QTest::mouseClick(w->Comparison().VergleichBtn, Qt::LeftButton);
         QTest::mouseClick(w->w_timeBtn, Qt::LeftButton);
         QCOMPARE(chart.shown().series.at(1).legend, "Ab-Rufe Vergleich (04.10.–10.10.)");
         QTest::mouseClick(w->count_a_aufBtn, Qt::LeftButton);
         QCOMPARE(chart.shown().heading(), "Anzahl der Auf-Rufe Tür A auf den Etagen");
-        QTest::mouseClick(w->KennzahlenBtn, Qt::LeftButton);
-        QVERIFY(dlg->Rows() == ComparisonRows(Compare(store, *w->ComparisonStore())));
+        QTest::mouseClick(w->KeyFigures().KennzahlenBtn, Qt::LeftButton);
+        QVERIFY(dlg->Rows() == ComparisonRows(Compare(store, *w->Comparison().Store())));
         chosen = Q(files->file("vergleich.pdf"));
-        QTest::mouseClick(w->ReportBtn, Qt::LeftButton);
+        QTest::mouseClick(w->Report().ReportBtn, Qt::LeftButton);
         QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("buerohaus-14_Vergleich.pdf"));
-        QCOMPARE(PdfPages(chosen.toStdString()).size(), kAllCharts.size() + 3);
+        QCOMPARE(PdfPages(chosen.toStdString()).size(), kCharts.size() + 3);
     }
 
     void floorNamesDialog() {

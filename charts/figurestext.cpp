@@ -1,0 +1,76 @@
+#include "charts/figurestext.h"
+
+#include "charts/format.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr char kBom[] = "\xEF\xBB\xBF";
+constexpr char kLineEnd[] = "\r\n";
+
+void AppendField(std::string& out, const std::string& field, char separator) {
+    const bool quoted =
+        field.find_first_of(std::string{separator, '"', '\r', '\n'}) != std::string::npos ||
+        (!field.empty() && (field.front() == ' ' || field.back() == ' '));
+    if (!quoted) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void AppendRow(std::string& out, const std::vector<std::string>& fields, char separator) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += separator;
+        AppendField(out, fields[i], separator);
+    }
+    out += kLineEnd;
+}
+
+} // namespace
+
+std::string FiguresTable(const ChartModel& chart, char separator) {
+    std::string out;
+    std::vector<std::string> row{chart.categoryAxisTitle()};
+    std::size_t rows = chart.categories.size();
+    for (const ChartSeries& s : chart.series) {
+        row.push_back(s.legend);
+        rows = std::max(rows, s.values.size());
+    }
+    AppendRow(out, row, separator);
+    for (std::size_t i = 0; i < rows; ++i) {
+        row.assign(1, i < chart.categories.size() ? chart.categories[i] : std::string());
+        for (const ChartSeries& s : chart.series)
+            row.push_back(i < s.values.size() ? FormatDecimal(s.values[i], chart.decimals)
+                                              : std::string());
+        AppendRow(out, row, separator);
+    }
+    return out;
+}
+
+std::string FiguresText(const ChartModel& chart) {
+    return FiguresTable(chart, '\t');
+}
+
+std::string FiguresCsv(const ChartModel& chart) {
+    return kBom + FiguresTable(chart, ';');
+}
+
+std::string FiguresCsv(const std::vector<ChartModel>& charts) {
+    std::string out = kBom;
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        if (i > 0)
+            out += kLineEnd;
+        AppendRow(out, {charts[i].heading()}, ';');
+        out += FiguresTable(charts[i], ';');
+    }
+    return out;
+}
