@@ -32,7 +32,7 @@ void ReadFloorNamesFile(const std::string& path, StatisticsStore& store) {
     std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (in.bad())
         throw IoError(100);
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0) // an editor's byte-order mark
+    if (text.rfind(kUtf8Bom, 0) == 0) // an editor's byte-order mark
         text.erase(0, 3);
 
     std::vector<std::string> names;
@@ -44,15 +44,12 @@ void ReadFloorNamesFile(const std::string& path, StatisticsStore& store) {
         if (number > static_cast<std::size_t>(kMaxFloors))
             Broken(path, number, "mehr als " + std::to_string(kMaxFloors) + " Etagen");
         const std::string cp1252 = Utf8ToCp1252(line);
-        const std::string quoted = "\xE2\x80\x9E" + line + "\xE2\x80\x9C";
+        const std::string quoted = "„" + line + "“";
         if (Cp1252ToUtf8(cp1252) != line)
-            Broken(path, number,
-                   quoted + " enth\xC3\xA4lt Zeichen au\xC3\x9F"
-                            "erhalb von "
-                            "Windows-1252");
+            Broken(path, number, quoted + " enthält Zeichen außerhalb von Windows-1252");
         if (cp1252.size() > kNameLength)
             Broken(path, number,
-                   quoted + " ist l\xC3\xA4nger als " + std::to_string(kNameLength) + " Zeichen");
+                   quoted + " ist länger als " + std::to_string(kNameLength) + " Zeichen");
         names.push_back(cp1252);
     }
     for (std::size_t k = 0; k < names.size(); ++k)

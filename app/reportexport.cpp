@@ -98,9 +98,7 @@ QDir MadeFolder(const std::string& folder) {
     QDir dir(path);
     if (!dir.mkpath(QStringLiteral(".")))
         throw std::runtime_error(
-            QStringLiteral("Der Ordner \u201E%1\u201C kann nicht angelegt werden.")
-                .arg(path)
-                .toStdString());
+            QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(path).toStdString());
     return dir;
 }
 

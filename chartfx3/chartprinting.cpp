@@ -24,12 +24,12 @@ std::unique_ptr<QPrinter> CurrentPrinter() {
 void BeginPrintJob(QPainter& painter, QPrinter& printer) {
     if (painter.begin(&printer))
         return;
-    const QString where = printer.outputFileName().isEmpty()
-                              ? QStringLiteral("Der Drucker \u201E%1\u201C ist nicht bereit.")
-                                    .arg(printer.printerName())
-                              : QStringLiteral("Die Druckdatei \u201E%1\u201C kann nicht "
-                                               "geschrieben werden.")
-                                    .arg(printer.outputFileName());
+    const QString where =
+        printer.outputFileName().isEmpty()
+            ? QStringLiteral("Der Drucker „%1“ ist nicht bereit.").arg(printer.printerName())
+            : QStringLiteral("Die Druckdatei „%1“ kann nicht "
+                             "geschrieben werden.")
+                  .arg(printer.outputFileName());
     throw std::runtime_error(where.toStdString());
 }
 

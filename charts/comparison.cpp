@@ -89,7 +89,7 @@ std::optional<double> ComparedFigure::changePercent() const {
 std::string ComparedFigure::assessment() const {
     const auto c = change();
     // Below the shown tenth a change is none.
-    if (!lowerIsBetter || !c || std::llround(*c * 10) == 0)
+    if (!lowerIsBetter || !c || RoundsToZero(*c, 1))
         return "";
     return *c < 0 ? "besser" : "schlechter";
 }
@@ -151,7 +151,7 @@ Comparison Compare(const StatisticsStore& store, const StatisticsStore& other) {
         const FloorFigure& a = k.floors[static_cast<std::size_t>(f)];
         const FloorFigure& b = o.floors[static_cast<std::size_t>(f)];
         if (a.waitSeconds.defined() && b.waitSeconds.defined() &&
-            std::llround((a.waitSeconds.value() - b.waitSeconds.value()) * 10) != 0)
+            !RoundsToZero(a.waitSeconds.value() - b.waitSeconds.value(), 1))
             c.mostChanged.push_back(
                 {a.floor, a.name, a.waitSeconds.value(), b.waitSeconds.value()});
     }

@@ -1,12 +1,12 @@
 #include "charts/figurestext.h"
 
 #include "charts/format.h"
+#include "statglob/text.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr char kBom[] = "\xEF\xBB\xBF";
 constexpr char kLineEnd[] = "\r\n";
 
 void AppendField(std::string& out, const std::string& field, char separator) {
@@ -61,11 +61,11 @@ std::string FiguresText(const ChartModel& chart) {
 }
 
 std::string FiguresCsv(const ChartModel& chart) {
-    return kBom + FiguresTable(chart, ';');
+    return kUtf8Bom + FiguresTable(chart, ';');
 }
 
 std::string FiguresCsv(const std::vector<ChartModel>& charts) {
-    std::string out = kBom;
+    std::string out = kUtf8Bom;
     for (std::size_t i = 0; i < charts.size(); ++i) {
         if (i > 0)
             out += kLineEnd;

@@ -70,6 +70,10 @@ std::string FormatDecimal(double value, int decimals, bool sign, char point) {
     return out;
 }
 
+bool RoundsToZero(double value, int decimals) {
+    return std::llround(value * std::pow(10.0, std::clamp(decimals, 0, 10))) == 0;
+}
+
 std::string FormatRatio(Ratio r, std::int64_t scale) {
     if (!r.defined())
         return kNone;

@@ -23,6 +23,8 @@ struct Ratio {
 // `point`) and no thousands separators; "+" before a positive value when `sign`. Empty when the
 // value is not finite.
 std::string FormatDecimal(double value, int decimals, bool sign = false, char point = ',');
+// True when the value shows as zero with `decimals` places: a change below that is none.
+bool RoundsToZero(double value, int decimals);
 // A quotient with one decimal and a decimal comma, rounded half away from zero; "–" when the
 // divisor is not above 0. `scale` multiplies first (100 for percent).
 std::string FormatRatio(Ratio r, std::int64_t scale = 1);

@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+// The byte-order mark some editors put before UTF-8 text, and Excel needs before a CSV file.
+inline constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+
 // Every byte has a character; the five bytes Windows-1252 leaves undefined map to U+0081 etc.
 std::string Cp1252ToUtf8(std::string_view bytes);
 

@@ -1,14 +1,14 @@
 #include "ui/errorbox.h"
 
 #include "statglob/errors.h"
+#include "statglob/qtext.h"
 
 #include <QMessageBox>
 
 namespace {
 
 void ShowMessageBox(const QString& text, QWidget* parent) {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::Critical, QText(kAppTitle), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -26,7 +26,7 @@ QString ErrorBoxText(const QString& message) {
 }
 
 QString ExceptionMessage(const std::exception& e) {
-    return QString::fromUtf8(e.what());
+    return QText(e.what());
 }
 
 void ShowErrorBox(const QString& message, QWidget* parent) {

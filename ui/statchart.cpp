@@ -4,6 +4,7 @@
 #include "chartfx3/paint/chartexport.h"
 #include "chartfx3/qtchartfx.h"
 #include "charts/figurestext.h"
+#include "statglob/qtext.h"
 #include "ui/errorbox.h"
 #include "ui/modeless.h"
 
@@ -89,12 +90,11 @@ TStatDlg::TStatDlg(QWidget* parent)
       KopierenAction(MenuAction(this, QStringLiteral("KopierenAction"), QStringLiteral("Kopieren"),
                                 QKeySequence::Copy)),
       BildSpeichernAction(MenuAction(this, QStringLiteral("BildSpeichernAction"),
-                                     QStringLiteral("Als Bild speichern\u2026"),
-                                     QKeySequence::Save)),
+                                     QStringLiteral("Als Bild speichern…"), QKeySequence::Save)),
       DatenExportAction(MenuAction(this, QStringLiteral("DatenExportAction"),
-                                   QStringLiteral("Daten exportieren\u2026"))),
+                                   QStringLiteral("Daten exportieren…"))),
       DruckvorschauAction(MenuAction(this, QStringLiteral("DruckvorschauAction"),
-                                     QStringLiteral("Druckvorschau\u2026"))) {
+                                     QStringLiteral("Druckvorschau…"))) {
     setObjectName(QStringLiteral("StatDlg"));
     setWindowTitle(QStringLiteral("StatDlg"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -187,7 +187,7 @@ void TStatDlg::resizeEvent(QResizeEvent* event) {
 
 void TStatDlg::SetChartOrigin(const QString& statisticsFile, ChartId chart) {
     statisticsFile_ = statisticsFile;
-    chartName_ = QString::fromUtf8(ChartOf(chart).fileName);
+    chartName_ = QText(ChartOf(chart).fileName);
 }
 
 QString TStatDlg::ProposedPath(const QString& suffix) const {
@@ -214,8 +214,7 @@ QString TStatDlg::ChooseSavePath(const QString& caption, const QString& proposed
     // A name typed without its suffix could hit the statistics file: that is never overwritten.
     if (!statisticsFile_.isEmpty() &&
         QFileInfo(path) == QFileInfo(QDir::fromNativeSeparators(statisticsFile_)))
-        throw std::runtime_error("Die Statistikdatei kann nicht \xC3\xBC"
-                                 "berschrieben werden");
+        throw std::runtime_error("Die Statistikdatei kann nicht überschrieben werden");
     return path;
 }
 

@@ -113,7 +113,7 @@ QFrame* Bevel(QWidget* parent, const QString& name, const QRect& place) {
 Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     : QWidget(parent), store_(store), logo_(LogoBitmap()) {
     setObjectName(QStringLiteral("haupt"));
-    setWindowTitle(QString::fromUtf8(kAppTitle));
+    setWindowTitle(QText(kAppTitle));
     setWindowIcon(ProgramIcon());
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(8);
@@ -129,7 +129,7 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     Bevel1 = Bevel(this, QStringLiteral("Bevel1"), QRect(16, 16, 521, 41));
     for (const ToolButtonRow& row : kToolButtons) {
         QToolButton* button = PictureButton(*this, QString::fromLatin1(row.name), row.left,
-                                            row.picture(), QString::fromUtf8(row.hint));
+                                            row.picture(), QText(row.hint));
         button->setEnabled(row.enabled);
         connectHandler(button, row.handler);
         this->*row.control = button;
@@ -144,8 +144,8 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     for (std::size_t i = 0; i < kCharts.size(); ++i) {
         const int top = 72 + 24 * static_cast<int>(i);
         const QString stem = QString::fromLatin1(kCharts[i].stem);
-        chartButtons_[i] = TextButton(*this, stem + "Btn", QRect(24, top, 145, 25),
-                                      QString::fromUtf8(kCharts[i].caption));
+        chartButtons_[i] =
+            TextButton(*this, stem + "Btn", QRect(24, top, 145, 25), QText(kCharts[i].caption));
         chartButtons_[i]->setEnabled(false);
         checkMarks_[i] = FlatButton(*this, stem + "Haken", QRect(176, top, 25, 25));
         checkMarks_[i]->setIcon(checkMark);

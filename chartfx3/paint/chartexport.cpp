@@ -68,8 +68,7 @@ QByteArray Encode(const ChartModel& chart, ChartFileFormat format, const QSize& 
 } // namespace
 
 void ThrowCannotWrite(const QString& path, const QString& why) {
-    QString text =
-        QStringLiteral("Die Datei \u201E%1\u201C kann nicht geschrieben werden").arg(path);
+    QString text = QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden").arg(path);
     if (!why.isEmpty())
         text += QStringLiteral(": ") + why;
     throw std::runtime_error(text.toStdString());

@@ -105,7 +105,7 @@ QString PointText(const ChartModel& chart, int series, int point) {
                                ? QText(chart.series[static_cast<std::size_t>(series)].legend)
                                : QString();
     const QString value = Number(ValueAt(chart, series, point), chart.decimals);
-    const QString dot = QStringLiteral(" \u00B7 ");
+    const QString dot = QStringLiteral(" · ");
     if (chart.is3D())
         return QStringLiteral("Etage ") + legend + dot + category + QStringLiteral(": ") + value;
     const QString where =

@@ -89,7 +89,7 @@ TEST(ReportTool, ErrorsAndUsage) {
     const std::string bad = dir.write("bad.csv", bytes.replace(bytes.find("350"), 3, "3x0"));
     const std::string good = dir.write("gut.csv", WorkedExampleFile());
     const std::string longName = dir.write("lang.txt", "KG\nErdgeschoss\n");
-    const std::string omega = dir.write("omega.txt", "KG\nEG\n\xCE\xA9\n");
+    const std::string omega = dir.write("omega.txt", "KG\nEG\nΩ\n");
     const struct {
         std::string args;
         int status;
