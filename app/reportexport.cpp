@@ -1,5 +1,6 @@
 #include "app/reportexport.h"
 
+#include "app/pngfile.h"
 #include "chartfx3/paint/chartdrawing.h"
 #include "chartfx3/paint/chartexport.h"
 #include "chartfx3/paint/chartstyle.h"
@@ -17,69 +18,11 @@
 #include <QImage>
 #include <QSaveFile>
 
-#include <png.h>
+#include <QtConcurrent/QtConcurrentMap>
 
-#include <algorithm>
-#include <atomic>
-#include <exception>
-#include <mutex>
 #include <stdexcept>
-#include <thread>
 
 namespace {
-
-// PNG with one row filter (Up) and zlib level 1: QImageWriter tries all five filters on every
-// row, which on these flat-coloured charts costs more than the compression and saves little;
-// this writes the same size in less than half the time.
-constexpr int kPngLevel = 1;
-
-[[noreturn]] void PngFailed(png_structp png, png_const_charp /*message*/) {
-    png_longjmp(png, 1);
-}
-
-void PngWarning(png_structp /*png*/, png_const_charp /*message*/) {}
-
-void PngWrite(png_structp png, png_bytep data, png_size_t length) {
-    auto* out = static_cast<QIODevice*>(png_get_io_ptr(png));
-    if (out->write(reinterpret_cast<const char*>(data), static_cast<qint64>(length)) !=
-        static_cast<qint64>(length))
-        png_error(png, "write");
-}
-
-void PngFlush(png_structp /*png*/) {}
-
-// The image (RGB32) as 8-bit RGB PNG; false when writing failed. No C++ object lives between
-// the setjmp and libpng's longjmp on an error.
-bool EncodePng(const QImage& image, QIODevice& out) {
-    png_structp png =
-        png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFailed, PngWarning);
-    if (!png)
-        return false;
-    png_infop info = png_create_info_struct(png);
-    if (!info || setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        return false;
-    }
-    png_set_write_fn(png, &out, PngWrite, PngFlush);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()),
-                 static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
-    png_set_compression_level(png, kPngLevel);
-    png_write_info(png, info);
-    // RGB32 pixels are 0xffRRGGBB words: in memory B, G, R, 0xff on little-endian machines.
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-    png_set_bgr(png);
-    png_set_filler(png, 0, PNG_FILLER_AFTER);
-#else
-    png_set_filler(png, 0, PNG_FILLER_BEFORE);
-#endif
-    for (int y = 0; y < image.height(); ++y)
-        png_write_row(png, image.constScanLine(y));
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return true;
-}
 
 void WritePng(const QString& name, const ChartModel& chart, int width, int height) {
     const QImage image = ChartImage(chart, QSize(width, height));
@@ -115,33 +58,27 @@ void ExportPdf(const std::string& path, StatisticsStore& store,
 
 void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height) {
     const QDir dir = MadeFolder(folder);
-    const auto charts = DrawAllCharts(store);
-    // Drawing and compressing an image is independent of the others: one worker per core.
-    std::atomic<std::size_t> next{0};
-    std::mutex failed;
-    std::exception_ptr failure;
-    const auto work = [&] {
-        for (std::size_t i; (i = next++) < charts.size();) {
-            const auto& [id, chart] = charts[i];
-            try {
-                WritePng(dir.filePath(QString::fromLatin1(ChartOf(id).stem) + ".png"), chart, width,
-                         height);
-            } catch (...) {
-                const std::lock_guard<std::mutex> lock(failed);
-                if (!failure)
-                    failure = std::current_exception();
-            }
-        }
+    // Drawing and compressing an image is independent of the others: Qt's thread pool, one
+    // thread per core. The first failure is thrown once all are done.
+    struct Job {
+        ChartId id;
+        ChartModel chart;
+        std::string error;
     };
-    const unsigned cores = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-    std::vector<std::thread> workers;
-    for (unsigned i = 1; i < cores; ++i)
-        workers.emplace_back(work);
-    work();
-    for (std::thread& t : workers)
-        t.join();
-    if (failure)
-        std::rethrow_exception(failure);
+    std::vector<Job> jobs;
+    for (auto& [id, chart] : DrawAllCharts(store))
+        jobs.push_back({id, std::move(chart), {}});
+    QtConcurrent::blockingMap(jobs, [&](Job& job) {
+        try {
+            WritePng(dir.filePath(QString::fromLatin1(ChartOf(job.id).stem) + ".png"), job.chart,
+                     width, height);
+        } catch (const std::exception& e) {
+            job.error = e.what();
+        }
+    });
+    for (const Job& job : jobs)
+        if (!job.error.empty())
+            throw std::runtime_error(job.error);
 }
 
 void ExportSvgs(const std::string& folder, StatisticsStore& store, int width, int height) {
