@@ -1,4 +1,5 @@
 // gruppenstatistik-report writing files end to end: pages, blocks, images, sizes, failures.
+#include "charts/charts.h"
 #include "tests/support/reporttool.h"
 #include "tests/support/testfiles.h"
 
@@ -16,11 +17,9 @@ std::vector<std::string> PngSizes(const std::string& folder) {
     std::vector<std::string> sizes;
     if (std::distance(std::filesystem::directory_iterator(folder), {}) != 11)
         return sizes;
-    for (const char* id :
-         {"count_hour", "count_hour_ab", "w_time", "count", "count_a_auf", "count_a_ab",
-          "count_b_auf", "count_b_ab", "Verteil", "Travel", "RufeZeitEt"}) {
+    for (const ChartInfo& c : kCharts) {
         // A PNG file holds its width and height big-endian at bytes 16 and 20.
-        const std::string b = ReadBytes(folder + "/" + id + ".png") + std::string(24, '\0');
+        const std::string b = ReadBytes(folder + "/" + c.stem + ".png") + std::string(24, '\0');
         const auto at = [&](int i) {
             return std::to_string(uint8_t(b[i]) * 256 + uint8_t(b[i + 1]));
         };

@@ -28,36 +28,6 @@ long Count(const std::vector<std::string>& ops, const std::string& prefix) {
 
 } // namespace
 
-TEST(ChartPattern, WaitingTimeChartOfTwelveFloorsShowsTheAverages) {
-    StatisticsStore s;
-    s.FloorCount = 12;
-    for (int f = 1; f <= 12; ++f) {
-        s.CallStat[ADown][0][f] = s.CallStat[AUp][0][f] = 2;
-        s.WaitSum[ADown][f] = 1000 * f; // 5*f seconds down
-        s.WaitSum[BUp][f] = 600;        // 3 seconds up
-    }
-    const ChartModel m = Draw(ChartId::w_time, s);
-    EXPECT_EQ(m.heading(), "Durchschnittliche Wartezeit auf den Etagen");
-    EXPECT_EQ(m.valueAxisTitle(), "Wartezeit in sec");
-    EXPECT_EQ(m.categoryAxisTitle(), "Etagen");
-    EXPECT_EQ(m.pointName, "Etage");
-    EXPECT_EQ(m.kind, ChartKind::Bars);
-    EXPECT_FALSE(m.chart3D);
-    EXPECT_EQ(m.categoryFont, "Arial Narrow");
-    EXPECT_EQ(m.decimals, 0);
-    ASSERT_EQ(m.categories.size(), 12u);
-    EXPECT_EQ(m.categories.front() + m.categories.back(), "KG10");
-    ASSERT_EQ(m.series.size(), 2u);
-    EXPECT_EQ(m.series[0].legend + "|" + m.series[1].legend, "Ab-Rufe|Auf-Rufe");
-    std::vector<double> down, up(12, 3);
-    for (int f = 1; f <= 12; ++f)
-        down.push_back(5 * f);
-    EXPECT_EQ(Values(m, 0), down);
-    EXPECT_EQ(Values(m, 1), up);
-    // The largest value is 60: the scale ends at 100.
-    EXPECT_EQ(m.axisMax, 100);
-}
-
 TEST(ChartPattern, EveryChartFamilyWithAndWithoutFloors) {
     // Type, font and point legends by the kind of labels; 3-D from three series on, the angles
     // right after the switch; without floors no legends and the type left as it was.
@@ -94,6 +64,8 @@ TEST(ChartPattern, EveryChartFamilyWithAndWithoutFloors) {
         const ChartModel& m = control.shown();
         EXPECT_EQ(m.categoryFontSize, c.fontSize);
         EXPECT_EQ(m.kind, c.kind);
+        // A floor's tooltip names it "Etage ...".
+        EXPECT_EQ(m.pointName, ChartOf(c.id).shape.points == ChartPoints::Floors ? "Etage" : "");
         ASSERT_EQ(m.categories.size(), c.points);
         ASSERT_EQ(m.series.size(), c.series);
         EXPECT_EQ(Count(ops, "SetPointLegend"), static_cast<long>(c.points));
