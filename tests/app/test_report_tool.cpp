@@ -1,4 +1,5 @@
 // gruppenstatistik-report end to end: the program's JSON on real files, and its exit codes.
+#include "charts/charts.h"
 #include "tests/support/reporttool.h"
 #include "tests/support/testfiles.h"
 
@@ -33,12 +34,9 @@ TEST(ReportTool, WorkedExampleAsJsonWithCoverFieldsAndFloorNames) {
     EXPECT_EQ(report["cover"][2], "Kunde: Stadtwerke Süd");
     EXPECT_EQ(report["cover"][4], "Kommission: K-4711");
     EXPECT_EQ(report["cover"][14], "Summe der Außenrufe:   38");
-    std::vector<std::string> order;
-    for (const auto& chart : report["charts"])
-        order.push_back(chart["id"]);
-    EXPECT_EQ(order, (std::vector<std::string>{"count_hour", "count_hour_ab", "w_time", "count",
-                                               "count_a_auf", "count_a_ab", "count_b_auf",
-                                               "count_b_ab", "Verteil", "Travel", "RufeZeitEt"}));
+    ASSERT_EQ(report["charts"].size(), kCharts.size());
+    for (std::size_t i = 0; i < kCharts.size(); ++i) // in button order
+        EXPECT_EQ(report["charts"][i]["id"], kCharts[i].stem);
     auto charts = By("id", report["charts"]);
     EXPECT_EQ(charts["count"]["series"][0]["values"], nlohmann::json({10, 5}));
     EXPECT_EQ(charts["count"]["series"][1]["values"], nlohmann::json({11, 12}));

@@ -143,34 +143,6 @@ private slots:
         }
     }
 
-    void categoryLabelsAllReadable() {
-        // The window's chart, a page in chart pixels (A4 landscape), the exported image: labels
-        // whole and inside the chart, none overlapping, whole numbers on the axis.
-        for (QSize size : {QSize(609, 329), QSize(1085, 730), QSize(1200, 650)})
-            for (bool hours : {false, true}) {
-                const double axisMax = hours ? 3 : size.width() > 1100 ? 7 : 250000;
-                ChartModel chart = BarModel(hours ? 24 : 40, hours, 2, axisMax);
-                chart.categoryFontSize = hours ? 7 : 8;
-                const BarChartView view(chart, size);
-                const auto plan = view.labelPlan();
-                QList<QRectF> places;
-                for (int i = 0; i < int(chart.categories.size()); ++i) {
-                    const QRectF r = view.categoryLabelRect(i);
-                    QCOMPARE(r.isNull(), i % plan.step != 0);
-                    if (r.isNull())
-                        continue;
-                    QVERIFY(QRectF(QPointF(0, 0), size).contains(r));
-                    QVERIFY(r.top() > view.plotArea().bottom());
-                    for (const QRectF& other : places)
-                        QVERIFY(!r.adjusted(0.5, 0.5, -0.5, -0.5).intersects(other));
-                    places << r;
-                }
-                QVERIFY(places.size() * plan.step >= int(chart.categories.size()));
-                const double step = view.valueAxisStep();
-                QVERIFY2(step >= 1 && step == std::floor(step), qPrintable(QString::number(step)));
-            }
-    }
-
     void piesWithEmptySlices() {
         // A slice for each shaft with calls; every shaft in the legend with value and share.
         for (const std::vector<double>& values : std::vector<std::vector<double>>{

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <regex>
 
 namespace {
 
@@ -107,42 +108,23 @@ std::string CheckWideSums(const StatisticsStore& s, const std::vector<ChartModel
     return {};
 }
 
-bool EndsWith(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-bool EndsWithDigits(std::string_view& text) {
-    const std::size_t digits = text.find_last_not_of("0123456789") + 1;
-    if (digits == text.size() || text[digits] == '0')
-        return false; // none, or a leading zero: not a number from 1
-    text = text.substr(0, digits);
-    return true;
-}
-
-// ", Zeile <n>, Feld <m>" at the end, both numbers from 1.
-bool EndsWithPlace(std::string_view text) {
-    if (!EndsWithDigits(text) || !EndsWith(text, ", Feld "))
-        return false;
-    text.remove_suffix(7);
-    return EndsWithDigits(text) && EndsWith(text, ", Zeile ");
-}
-
+// The message reaches the error box whole: what() is a C string, so a NUL byte from the file
+// would end it early. A bad field's: the sentence, then its place on a line of its own.
 bool WholeMessage(const LoadPathResult& r) {
-    const std::string_view text = r.error;
+    static const std::regex field("'[^]*' ist kein gültiger Integerwert\\.\nDatei [^]*, "
+                                  "Zeile [1-9][0-9]*, Feld [1-9][0-9]*");
+    static const std::regex statistics("Die Datei enthält [^]*\\.");
     switch (r.failure) {
     case LoadPathResult::Failure::Conversion:
-        // The sentence, then the place of the field in the file on a line of its own.
-        return text.size() >= 2 && text.front() == '\'' &&
-               text.find("' ist kein gültiger Integerwert.\nDatei ") != std::string_view::npos &&
-               EndsWithPlace(text);
+        return std::regex_match(r.error, field);
     case LoadPathResult::Failure::Statistics:
-        return text.rfind("Die Datei enthält ", 0) == 0 && EndsWith(text, ".");
+        return std::regex_match(r.error, statistics);
     case LoadPathResult::Failure::Io:
-        return !text.empty();
+        return !r.error.empty();
     case LoadPathResult::Failure::None:
         break;
     }
-    return text.empty();
+    return r.error.empty();
 }
 
 } // namespace
@@ -190,8 +172,6 @@ std::string CheckLoadPath(const StatisticsStore& before, const StatisticsStore& 
     if (result.failure != LoadPathResult::Failure::None) {
         if (!IsValidUtf8(result.error))
             return "message is not UTF-8: " + result.error;
-        // The message reaches the error box whole: what() is a C string, so a NUL byte from
-        // the file would end it early.
         if (!WholeMessage(result))
             return "message is not whole: " + result.error;
         if (!SameFigures(before, after))
