@@ -16,6 +16,7 @@
 #include "ui/errorbox.h"
 #include "ui/keyfigureaction.h"
 #include "ui/mainpictures.h"
+#include "ui/memolines.h"
 #include "ui/reportaction.h"
 #include "ui/statchart.h"
 #include "ui/statetag.h"
