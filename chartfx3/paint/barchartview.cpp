@@ -85,20 +85,13 @@ BarChartView::BarChartView(const ChartModel& chart, const QSizeF& size)
         top += legend_.height() + 8;
     }
     // Both axis titles keep their places with or without a title or data on the other axis.
-    const QFontMetricsF titleMetrics(AxisTitleFont());
-    if (!chart_.categoryAxisTitle().empty()) {
-        categoryTitle_ = QRectF(0, bottom - titleMetrics.height(), w, titleMetrics.height());
-        bottom -= titleMetrics.height() + 4;
-    }
-    double left = 4;
-    if (!chart_.valueAxisTitle().empty()) {
-        valueTitle_ = QRectF(left, top, titleMetrics.height(), std::max(0.0, bottom - top));
-        left += titleMetrics.height() + 4;
-    }
+    const AxisTitles titles = PlaceAxisTitles(chart_, w, top, bottom, 4);
+    categoryTitle_ = titles.category;
+    valueTitle_ = titles.value;
+    bottom = titles.bottom;
+    double left = titles.labelsLeft;
+    left += ValueLabelWidth(chart_, top_) + kTick + 3;
     const QFontMetricsF valueMetrics(AxisLabelFont());
-    left += std::max(valueMetrics.horizontalAdvance(Number(top_, chart_.decimals)),
-                     valueMetrics.horizontalAdvance(QStringLiteral("0"))) +
-            kTick + 3;
     const double right = w - 12;
     const double slot = points_ > 0 ? std::max(0.0, right - left) / points_ : 0;
 

@@ -64,24 +64,16 @@ void Chart3DView::layout() {
     double bottom = h - gaps.bottom;
 
     const QFontMetricsF headingMetrics(HeadingFont());
-    const QFontMetricsF titleMetrics(AxisTitleFont());
     if (!chart_.heading().empty()) {
         heading_ = QRectF(0, top, w, headingMetrics.height());
         top += headingMetrics.height() + 8;
     }
-    if (!chart_.categoryAxisTitle().empty()) {
-        categoryTitle_ = QRectF(0, bottom - titleMetrics.height(), w, titleMetrics.height());
-        bottom -= titleMetrics.height() + 4;
-    }
-    double left = 8;
-    if (!chart_.valueAxisTitle().empty()) {
-        valueTitle_ = QRectF(left, top, titleMetrics.height(), std::max(0.0, bottom - top));
-        left += titleMetrics.height() + 4;
-    }
-    const QFontMetricsF valueMetrics(AxisLabelFont());
-    left += std::max(valueMetrics.horizontalAdvance(Number(top_, chart_.decimals)),
-                     valueMetrics.horizontalAdvance(QStringLiteral("0"))) +
-            6;
+    const AxisTitles titles = PlaceAxisTitles(chart_, w, top, bottom, 8);
+    categoryTitle_ = titles.category;
+    valueTitle_ = titles.value;
+    bottom = titles.bottom;
+    double left = titles.labelsLeft;
+    left += ValueLabelWidth(chart_, top_) + 6;
 
     QStringList rowLegends;
     for (const ChartSeries& s : chart_.series)

@@ -138,6 +138,27 @@ double AxisStep(double top, int maxSteps) {
     }
 }
 
+AxisTitles PlaceAxisTitles(const ChartModel& chart, double width, double top, double bottom,
+                           double left) {
+    const QFontMetricsF metrics(AxisTitleFont());
+    AxisTitles titles{{}, {}, bottom, left};
+    if (!chart.categoryAxisTitle().empty()) {
+        titles.category = QRectF(0, bottom - metrics.height(), width, metrics.height());
+        titles.bottom -= metrics.height() + 4;
+    }
+    if (!chart.valueAxisTitle().empty()) {
+        titles.value = QRectF(left, top, metrics.height(), std::max(0.0, titles.bottom - top));
+        titles.labelsLeft += metrics.height() + 4;
+    }
+    return titles;
+}
+
+double ValueLabelWidth(const ChartModel& chart, double axisTop) {
+    const QFontMetricsF metrics(AxisLabelFont());
+    return std::max(metrics.horizontalAdvance(Number(axisTop, chart.decimals)),
+                    metrics.horizontalAdvance(QStringLiteral("0")));
+}
+
 Gaps GapsInPixels(const ChartModel& chart, double height) {
     double top = std::max(0, static_cast<int>(chart.topGap));
     double bottom = std::max(0, static_cast<int>(chart.bottomGap));

@@ -6,10 +6,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRectF>
 #include <QString>
 
 class QPainter;
-class QRectF;
 
 // Charts are laid out in "chart pixels" of 1/96 inch; painters on other devices are scaled.
 // Fonts are therefore sized in pixels and unhinted, so that the layout measured on screen is
@@ -62,6 +62,19 @@ QString PointText(const ChartModel& chart, int series, int point);
 // so that every label is a whole number.
 double AxisTop(const ChartModel& chart);
 double AxisStep(double top, int maxSteps);
+
+// The axis titles in the chart's room from `top` to `bottom`: the category title along the
+// bottom, the value title turned up the left side from `left`. Null boxes where the chart has no
+// such title.
+struct AxisTitles {
+    QRectF category, value;
+    double bottom;     // of the room above the category title
+    double labelsLeft; // right of the value title: where the value axis' labels begin
+};
+AxisTitles PlaceAxisTitles(const ChartModel& chart, double width, double top, double bottom,
+                           double left);
+// The widest label the value axis up to `axisTop` can have.
+double ValueLabelWidth(const ChartModel& chart, double axisTop);
 
 // TopGap and BottomGap are in thousandths of the chart's height: 40 leaves 4 % above and
 // below the chart, 200 during a print leaves a fifth. Negative gaps count as 0, and the two
