@@ -62,7 +62,6 @@ TEST(ReportTool, ComparisonAsJsonAgreesWithBothFilesAlone) {
     EXPECT_EQ(c["period"], "01.11.–07.11.");
     EXPECT_EQ(c["comparisonPeriod"], "04.10.–10.10.");
     EXPECT_EQ(c["comparedFloors"], 14);
-    EXPECT_EQ(c["perDay"], true);
     auto figures = By("label", c["figures"]);
     const auto& wait = figures["alle Außenrufe"];
     EXPECT_EQ(wait["value"], report["keyFigures"]["averageWait"]);
@@ -70,15 +69,7 @@ TEST(ReportTool, ComparisonAsJsonAgreesWithBothFilesAlone) {
     EXPECT_EQ(wait["assessment"], "besser"); // the upper floors waited longer in October
     EXPECT_NEAR(figures["Summe"]["comparison"].get<double>(), other["callsPerDay"].get<double>(),
                 1e-9);
-    // Per day in the chart: its bars over the period's days give the file's calls.
-    auto charts = By("id", c["charts"]);
-    double calls = 0;
-    for (int s : {0, 2})
-        for (double v : charts["count"]["series"][s]["values"])
-            calls += v;
-    EXPECT_NEAR(calls * report["keyFigures"]["periodDays"].get<double>(),
-                report["keyFigures"]["calls"].get<double>(), 1e-6);
-    EXPECT_EQ(charts.size(), 6u);
+    EXPECT_EQ(c["charts"].size(), 6u); // the charts per day: tests/charts/test_comparison.cpp
 }
 
 TEST(ReportTool, ErrorsAndUsage) {
@@ -107,7 +98,6 @@ TEST(ReportTool, ErrorsAndUsage) {
         {GS_EXAMPLES "/buerohaus-14.csv", 0, "Kennzahlen\nZeitraum\n  Start: 01.11.26 00:00"},
         {"--vergleich " + bad + " " GS_EXAMPLES "/buerohaus-14.csv", 1,
          "Vergleichsdatei " + bad + ": '3x0' ist kein gültiger Integerwert"},
-        {"--vergleich", 2, "--vergleich braucht einen Wert"},
         {"--vergleich " GS_EXAMPLES "/buerohaus-14-oktober.csv " GS_EXAMPLES "/buerohaus-14.csv", 0,
          "Vergleich: buerohaus-14.csv mit buerohaus-14-oktober.csv\nVergleich\n"},
     };
