@@ -43,13 +43,13 @@ TEST(LastDirHostile, RefusedWriteLeavesEverythingAsItWas) {
     const std::string path = dir.write("default.sta", "/alt");
     fs::create_directory(dir.file("folder.sta"));
     ASSERT_EQ(mkfifo(dir.file("fifo.sta").c_str(), 0600), 0);
-    fs::create_symlink("/dev/zero", dir.file("zero.sta"));
+    fs::create_symlink(dir.file("fifo.sta"), dir.file("link.sta")); // never one to a real device
     const std::string denied = "Dateizugriff verweigert";
     // Anything but a regular file in its place is left alone, and the message names it.
     const std::pair<std::string, std::string> refused[] = {
         {dir.file("folder.sta"), denied + " (ein Ordner, keine Datei)"},
         {dir.file("fifo.sta"), denied + " (keine gewöhnliche Datei)"},
-        {dir.file("zero.sta"), denied + " (keine gewöhnliche Datei)"},
+        {dir.file("link.sta"), denied + " (keine gewöhnliche Datei)"},
         {path + "/sub/default.sta", "Ungültiger Dateiname (ein Teil des Pfades ist kein Ordner)"},
     };
     for (const auto& [target, text] : refused) {
@@ -59,7 +59,7 @@ TEST(LastDirHostile, RefusedWriteLeavesEverythingAsItWas) {
     }
     EXPECT_EQ(ReadBytes(path), "/alt");
     EXPECT_TRUE(fs::is_empty(dir.file("folder.sta")));
-    EXPECT_TRUE(fs::is_fifo(dir.file("fifo.sta")) && fs::is_symlink(dir.file("zero.sta")));
+    EXPECT_TRUE(fs::is_fifo(dir.file("fifo.sta")) && fs::is_symlink(dir.file("link.sta")));
     EXPECT_EQ(Entries(dir.path()), 4);
     if (geteuid() == 0)
         return; // a folder without write permission does not refuse root
