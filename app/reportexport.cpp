@@ -99,17 +99,30 @@ void WritePng(const std::string& path, const ChartModel& chart, int width, int h
     WriteBytes(path, EncodePng(image, file) ? file.data() : QByteArray());
 }
 
+std::string CannotMakeFolder(const std::string& folder, int err) {
+    return "Der Ordner „" + ToValidUtf8(folder) +
+           "“ kann nicht angelegt werden: " + SystemReason(err) + ".";
+}
+
+// Why the images cannot go to `folder`: a file in its place or in its path. Empty when it is a
+// folder or can be made one.
+std::string FolderRefusal(const std::string& folder) {
+    std::error_code ec;
+    const auto type = std::filesystem::status(std::filesystem::u8path(folder), ec).type();
+    if (type == std::filesystem::file_type::directory ||
+        type == std::filesystem::file_type::not_found)
+        return {};
+    return CannotMakeFolder(folder, ec ? ec.default_error_condition().value() : EEXIST);
+}
+
 // The folder, created when missing.
 void MakeFolder(const std::string& folder) {
-    const std::filesystem::path path = std::filesystem::u8path(folder);
+    if (std::string why = FolderRefusal(folder); !why.empty())
+        throw std::runtime_error(why);
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return;
-    std::filesystem::create_directories(path, ec);
-    if (ec || !std::filesystem::is_directory(path, ec))
-        throw std::runtime_error(
-            "Der Ordner „" + ToValidUtf8(folder) + "“ kann nicht angelegt werden: " +
-            SystemReason(ec ? ec.default_error_condition().value() : EEXIST) + ".");
+    std::filesystem::create_directories(std::filesystem::u8path(folder), ec);
+    if (ec)
+        throw std::runtime_error(CannotMakeFolder(folder, ec.default_error_condition().value()));
 }
 
 // Qt warns on standard error when XDG_RUNTIME_DIR is not set (a cron job, su, a service) and
@@ -201,10 +214,14 @@ void ExportCsv(const std::string& path, StatisticsStore& store) {
 
 std::string RefusedOutput(const ExportRequest& request) {
     std::vector<std::string> outputs = {request.pdf, request.csv};
-    for (const auto& [folder, suffix] : {std::pair(request.png, "png"), {request.svg, "svg"}})
-        if (!folder.empty())
-            for (ChartId id : kAllCharts)
-                outputs.push_back(ChartFilePath(folder, id, suffix));
+    for (const auto& [folder, suffix] : {std::pair(request.png, "png"), {request.svg, "svg"}}) {
+        if (folder.empty())
+            continue;
+        if (std::string why = FolderRefusal(folder); !why.empty())
+            return why;
+        for (ChartId id : kAllCharts)
+            outputs.push_back(ChartFilePath(folder, id, suffix));
+    }
     for (const std::string& output : outputs)
         if (!output.empty())
             if (std::string why = OutputRefusal(output, request.inputs); !why.empty())

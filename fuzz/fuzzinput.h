@@ -70,6 +70,21 @@ inline void Require(bool holds, const std::string& rule) {
     }
 }
 
+// A valid statistics file of `floors` floors (1..40) whose every value differs.
+inline std::string SmallStatisticsFile(int floors) {
+    std::string file = "Kopf\r\n07.12.26 18:00;\r\n\r\n\r\nStart;01.12.26 06:00;\r\n\r\n\r\n\r\n";
+    for (int f = 1; f <= floors; ++f) {
+        file += std::to_string(f) + ";";
+        for (int v = 0; v < 24; ++v)
+            file += std::to_string(f * 100 + v) + ";";
+        file += "\r\n;";
+        for (int v = 0; v < 48; ++v)
+            file += std::to_string(f * 1000 + v) + ";";
+        file += "\r\n";
+    }
+    return file + "-;1;2;3;4;\r\n";
+}
+
 // `bytes` loaded as a statistics file through `file`; a small valid file instead when they do
 // not load, so that what follows the load always has a store to work on.
 inline StatisticsStore LoadedOrSmall(const FuzzFile& file, std::string_view bytes) {
@@ -81,18 +96,7 @@ inline StatisticsStore LoadedOrSmall(const FuzzFile& file, std::string_view byte
     } catch (const ConversionError&) {
     } catch (const StatisticsError&) {
     }
-    std::string small = "Kopf\r\n07.12.26 18:00;\r\n\r\n\r\nStart;01.12.26 06:00;\r\n\r\n\r\n\r\n";
-    for (int f = 1; f <= 2; ++f) {
-        small += std::to_string(f) + ";";
-        for (int v = 0; v < 24; ++v)
-            small += std::to_string(f * 100 + v) + ";";
-        small += "\r\n;";
-        for (int v = 0; v < 48; ++v)
-            small += std::to_string(f * 10 + v) + ";";
-        small += "\r\n";
-    }
-    small += "-;1;2;3;4;\r\n";
     store = StatisticsStore();
-    LoadStatisticsFile(store, file.Write(small));
+    LoadStatisticsFile(store, file.Write(SmallStatisticsFile(2)));
     return store;
 }

@@ -124,13 +124,16 @@ TEST(ReportExport, FailuresWriteNothing) {
     const std::pair<std::string, std::string> cases[] = {
         {both + broken, broken},
         {both + dir.file("fehlt.csv"), dir.file("fehlt.csv")},
-        {"--png " + pdf + " " + kSample, "kann nicht angelegt werden"}}; // a file, no folder
+        // A file, no folder: refused before the CSV, which comes first, is written.
+        {"--csv " + dir.file("neu.csv") + " --png " + pdf + " " + kSample,
+         "Der Ordner „" + pdf + "“ kann nicht angelegt werden: Datei besteht bereits."}};
     for (const auto& [args, text] : cases) {
         const auto [status, out] = RunTool(args);
         EXPECT_EQ(status, 1) << out;
         EXPECT_NE(out.find(text), std::string::npos) << out;
         EXPECT_EQ(ReadBytes(pdf), "alt");
-        EXPECT_FALSE(std::filesystem::exists(dir.file("png")));
+        EXPECT_FALSE(std::filesystem::exists(dir.file("png")) ||
+                     std::filesystem::exists(dir.file("neu.csv")));
     }
     for (const char* args : {"--size 0x100", "--size 100", "--size 99999x10", "--pdf"})
         EXPECT_EQ(RunTool(std::string(args) + " " + kSample).status, 2) << args;
