@@ -156,8 +156,9 @@ TEST(ReportExport, HostileTargetsAreRefusedAndChangeNothing) {
     std::filesystem::create_hard_link(in, dir.file("h.csv"));
     std::filesystem::create_directory(dir.file("ordner"));
     ASSERT_EQ(mkfifo(dir.file("fifo").c_str(), 0600), 0); // would block a writer
-    if (mknod(dir.file("null").c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0)
-        ASSERT_EQ(mkfifo(dir.file("null").c_str(), 0600), 0);            // not root: one more pipe
+    if (mknod(dir.file("null").c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
+        ASSERT_EQ(mkfifo(dir.file("null").c_str(), 0600), 0); // not root: one more pipe
+    }
     ASSERT_EQ(RunTool("--png " + dir.file("png") + " " + in).status, 0); // earlier images
     const auto refused = [](const std::string& path, const std::string& why) {
         return "Die Datei „" + path + "“ kann nicht geschrieben werden: " + why;
