@@ -448,14 +448,17 @@ private slots:
             QString box;   // empty: none
         } saves[] = {
             {dlg.BildSpeichernAction, "", "a.png", "a.png", "buerohaus-14_Wartezeiten.png",
-             "\x89PNG"},
-            {dlg.BildSpeichernAction, "SVG-Grafik (*.svg)", "b", "b.svg", "", "<?xml"},
-            {dlg.BildSpeichernAction, "PDF-Dokument (*.pdf)", "c.png", "c.pdf", "", "%PDF"},
+             "\x89PNG", "", false, ""},
+            {dlg.BildSpeichernAction, "SVG-Grafik (*.svg)", "b", "b.svg", "", "<?xml", "", false,
+             ""},
+            {dlg.BildSpeichernAction, "PDF-Dokument (*.pdf)", "c.png", "c.pdf", "", "%PDF", "",
+             false, ""},
             {dlg.DatenExportAction, "", "d", "d.csv", "buerohaus-14_Wartezeiten.csv",
-             "\xEF\xBB\xBF"},
+             "\xEF\xBB\xBF", "", false, ""},
             // An existing file: the question names it with its suffix; no keeps it.
-            {dlg.BildSpeichernAction, "", "a", "", "", "", "a.png", true},
-            {dlg.BildSpeichernAction, "PDF-Dokument (*.pdf)", "c", "c.pdf", "", "%PDF", "c.pdf"},
+            {dlg.BildSpeichernAction, "", "a", "", "", "", "a.png", true, ""},
+            {dlg.BildSpeichernAction, "PDF-Dokument (*.pdf)", "c", "c.pdf", "", "%PDF", "c.pdf",
+             false, ""},
             // The inputs and what is no regular file are refused before any question.
             {dlg.DatenExportAction, "", "buerohaus-14", "", "", "", "", false,
              "Die Datei „" + folder + "buerohaus-14.csv" + input + Q(stats) + "“."},
