@@ -9,41 +9,96 @@
 #include "charts/comparison.h"
 #include "charts/figurestext.h"
 #include "charts/reportcontent.h"
+#include "statglob/errors.h"
+#include "statglob/outputfile.h"
+#include "statglob/text.h"
 #include "ui/memolines.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QSaveFile>
 
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
+#include <string_view>
+#include <utility>
 
 namespace {
 
-void WritePng(const QString& name, const ChartModel& chart, int width, int height) {
+void WriteBytes(const std::string& path, const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        throw WriteError(path, std::string());
+    WriteFileAtomically(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void WritePng(const std::string& path, const ChartModel& chart, int width, int height) {
     const QImage image = ChartImage(chart, QSize(width, height));
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
-        ThrowCannotWrite(name, file.errorString());
-    if (!EncodePng(image, file))
-        ThrowCannotWrite(name, file.errorString());
-    if (!file.commit())
-        ThrowCannotWrite(name, file.errorString());
+    QBuffer file; // some ten KB, written at once
+    file.open(QIODevice::WriteOnly);
+    WriteBytes(path, EncodePng(image, file) ? file.data() : QByteArray());
+}
+
+std::string CannotMakeFolder(const std::string& folder, int err) {
+    return "Der Ordner „" + ToValidUtf8(folder) +
+           "“ kann nicht angelegt werden: " + SystemReason(err) + ".";
+}
+
+// Why the images cannot go to `folder`: a file in its place or in its path. Empty when it is a
+// folder or can be made one.
+std::string FolderRefusal(const std::string& folder) {
+    std::error_code ec;
+    const auto type = std::filesystem::status(std::filesystem::u8path(folder), ec).type();
+    if (type == std::filesystem::file_type::directory ||
+        type == std::filesystem::file_type::not_found)
+        return {};
+    return CannotMakeFolder(folder, ec ? ec.default_error_condition().value() : EEXIST);
 }
 
 // The folder, created when missing.
-QDir MadeFolder(const std::string& folder) {
-    const QString path = QText(folder);
-    QDir dir(path);
-    if (!dir.mkpath(QStringLiteral(".")))
-        throw std::runtime_error(
-            QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(path).toStdString());
-    return dir;
+void MakeFolder(const std::string& folder) {
+    if (std::string why = FolderRefusal(folder); !why.empty())
+        throw std::runtime_error(why);
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::u8path(folder), ec);
+    if (ec)
+        throw std::runtime_error(CannotMakeFolder(folder, ec.default_error_condition().value()));
 }
+
+// Qt warns on standard error when XDG_RUNTIME_DIR is not set (a cron job, su, a service) and
+// falls back to a folder shared by all runs: this run gets a private one instead.
+class PrivateRuntimeFolder {
+public:
+    PrivateRuntimeFolder() {
+#ifndef _WIN32
+        if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+            return;
+        std::string folder =
+            (std::filesystem::temp_directory_path() / "gruppenstatistik-XXXXXX").string();
+        if (mkdtemp(folder.data())) { // 0700, as Qt wants it
+            folder_ = folder;
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder_));
+        }
+#endif
+    }
+    ~PrivateRuntimeFolder() {
+        if (folder_.empty())
+            return;
+        qunsetenv("XDG_RUNTIME_DIR");
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    PrivateRuntimeFolder(const PrivateRuntimeFolder&) = delete;
+    PrivateRuntimeFolder& operator=(const PrivateRuntimeFolder&) = delete;
+
+private:
+    std::string folder_;
+};
 
 } // namespace
 
@@ -56,8 +111,13 @@ void ExportPdf(const std::string& path, StatisticsStore& store,
     WriteReportPdf(path, content, kMemoTextWidth);
 }
 
+std::string ChartFilePath(const std::string& folder, ChartId id, const char* suffix) {
+    return (std::filesystem::u8path(folder) / (std::string(ChartOf(id).stem) + "." + suffix))
+        .u8string();
+}
+
 void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height) {
-    const QDir dir = MadeFolder(folder);
+    MakeFolder(folder);
     // Drawing and compressing an image is independent of the others: Qt's thread pool, one
     // thread per core. The first failure is thrown once all are done.
     struct Job {
@@ -70,8 +130,7 @@ void ExportPngs(const std::string& folder, StatisticsStore& store, int width, in
         jobs.push_back({id, std::move(chart), {}});
     QtConcurrent::blockingMap(jobs, [&](Job& job) {
         try {
-            WritePng(dir.filePath(QString::fromLatin1(ChartOf(job.id).stem) + ".png"), job.chart,
-                     width, height);
+            WritePng(ChartFilePath(folder, job.id, "png"), job.chart, width, height);
         } catch (const std::exception& e) {
             job.error = e.what();
         }
@@ -82,14 +141,31 @@ void ExportPngs(const std::string& folder, StatisticsStore& store, int width, in
 }
 
 void ExportSvgs(const std::string& folder, StatisticsStore& store, int width, int height) {
-    const QDir dir = MadeFolder(folder);
+    MakeFolder(folder);
     for (const auto& [id, chart] : DrawAllCharts(store))
-        SaveChart(chart, dir.filePath(QString::fromLatin1(ChartOf(id).stem) + ".svg"),
-                  ChartFileFormat::Svg, QSize(width, height));
+        WriteBytes(ChartFilePath(folder, id, "svg"),
+                   ChartFileBytes(chart, ChartFileFormat::Svg, QSize(width, height)));
 }
 
 void ExportCsv(const std::string& path, StatisticsStore& store) {
-    SaveBytes(QText(path), QByteArray::fromStdString(FiguresCsv(BuildReportContent(store).charts)));
+    WriteFileAtomically(path, FiguresCsv(BuildReportContent(store).charts));
+}
+
+std::string RefusedOutput(const ExportRequest& request) {
+    std::vector<std::string> outputs = {request.pdf, request.csv};
+    for (const auto& [folder, suffix] : {std::pair(request.png, "png"), {request.svg, "svg"}}) {
+        if (folder.empty())
+            continue;
+        if (std::string why = FolderRefusal(folder); !why.empty())
+            return why;
+        for (const ChartInfo& c : kCharts)
+            outputs.push_back(ChartFilePath(folder, c.id, suffix));
+    }
+    for (const std::string& output : outputs)
+        if (!output.empty())
+            if (std::string why = OutputRefusal(output, request.inputs); !why.empty())
+                return why;
+    return {};
 }
 
 void WithQtApplication(const char* program, const std::function<void()>& work) {
@@ -101,6 +177,7 @@ void WithQtApplication(const char* program, const std::function<void()>& work) {
     int argc = 1;
     char name[] = "gruppenstatistik-report";
     char* argv[] = {program ? const_cast<char*>(program) : name, nullptr};
+    const PrivateRuntimeFolder runtime;
     QGuiApplication app(argc, argv);
     // No plugin is needed beyond the platform's, now loaded: PNG is built in, and the PDF
     // keeps its pictures lossless, so nothing looks for a JPEG writer.
@@ -109,6 +186,8 @@ void WithQtApplication(const char* program, const std::function<void()>& work) {
 }
 
 void RunExport(const ExportRequest& request, StatisticsStore& store) {
+    if (std::string why = RefusedOutput(request); !why.empty()) // before anything is written
+        throw std::runtime_error(why);
     if (!request.csv.empty())
         ExportCsv(request.csv, store);
     if (request.pdf.empty() && request.png.empty() && request.svg.empty())

@@ -43,6 +43,35 @@ char EncodeCp1252(char32_t c) {
     return '?';
 }
 
+// The bytes of the well-formed UTF-8 character at `i`; 0 where none starts there (a stray
+// byte, a sequence cut off, an overlong form, a surrogate, past U+10FFFF).
+std::size_t Utf8CharLength(std::string_view text, std::size_t i) {
+    const auto b = static_cast<std::uint8_t>(text[i]);
+    if (b < 0x80)
+        return 1;
+    std::size_t extra = 0;
+    char32_t c = 0, min = 0;
+    if ((b & 0xE0) == 0xC0)
+        extra = 1, c = b & 0x1F, min = 0x80;
+    else if ((b & 0xF0) == 0xE0)
+        extra = 2, c = b & 0x0F, min = 0x800;
+    else if ((b & 0xF8) == 0xF0)
+        extra = 3, c = b & 0x07, min = 0x10000;
+    else
+        return 0;
+    if (text.size() - i <= extra)
+        return 0;
+    for (std::size_t k = 1; k <= extra; ++k) {
+        const auto t = static_cast<std::uint8_t>(text[i + k]);
+        if ((t & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (t & 0x3F);
+    }
+    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return 0;
+    return extra + 1;
+}
+
 } // namespace
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
@@ -108,6 +137,21 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+std::string ToValidUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (const std::size_t n = Utf8CharLength(text, i)) {
+            out.append(text.substr(i, n));
+            i += n;
+        } else {
+            out += "\xEF\xBF\xBD"; // U+FFFD for the lead byte; the next byte starts afresh
+            ++i;
+        }
+    }
+    return out;
+}
+
 std::string Utf8CutBytes(std::string_view utf8, std::size_t maxBytes) {
     if (utf8.size() <= maxBytes)
         return std::string(utf8);
@@ -118,45 +162,9 @@ std::string Utf8CutBytes(std::string_view utf8, std::size_t maxBytes) {
 }
 
 bool IsValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto b = static_cast<std::uint8_t>(text[i]);
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        // Lead byte: number of continuation bytes, its payload bits, the smallest character
-        // that needs this length (anything below is an overlong form).
-        std::size_t extra = 0;
-        char32_t c = 0;
-        char32_t min = 0;
-        if ((b & 0xE0) == 0xC0) {
-            extra = 1;
-            c = b & 0x1F;
-            min = 0x80;
-        } else if ((b & 0xF0) == 0xE0) {
-            extra = 2;
-            c = b & 0x0F;
-            min = 0x800;
-        } else if ((b & 0xF8) == 0xF0) {
-            extra = 3;
-            c = b & 0x07;
-            min = 0x10000;
-        } else {
+    for (std::size_t i = 0, n = 0; i < text.size(); i += n)
+        if ((n = Utf8CharLength(text, i)) == 0)
             return false;
-        }
-        if (text.size() - i <= extra)
-            return false;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto t = static_cast<std::uint8_t>(text[i + k]);
-            if ((t & 0xC0) != 0x80)
-                return false;
-            c = (c << 6) | (t & 0x3F);
-        }
-        if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            return false; // overlong, beyond Unicode, or a surrogate
-        i += extra + 1;
-    }
     return true;
 }
 

@@ -19,6 +19,10 @@ std::string Utf8ToCp1252(std::string_view utf8);
 // boundary; for paths kept in 255-byte fields.
 std::string Utf8CutBytes(std::string_view utf8, std::size_t maxBytes);
 
+// The text with every byte that is no part of a valid UTF-8 character (a Latin-1 "\xFC", a
+// sequence cut off, an overlong form, a surrogate) replaced by U+FFFD; valid text stays as it is.
+std::string ToValidUtf8(std::string_view text);
+
 // True when the bytes are well-formed UTF-8: no overlong form, surrogate or code point past
 // U+10FFFF, no sequence cut off.
 bool IsValidUtf8(std::string_view text);

@@ -42,9 +42,13 @@ void ComparisonPanel::VergleichBtnClick() {
 }
 
 void ComparisonPanel::OpenComparisonFile(const QString& path) {
-    vergleich_ = LoadComparisonStore(QDir::toNativeSeparators(path).toStdString());
+    vergleich_ = LoadComparisonStore(FileNameBytes(QDir::toNativeSeparators(path)));
     Show();
     emit changed();
+}
+
+QString ComparisonPanel::File() const {
+    return vergleich_ ? QText(vergleich_->FileName.view()) : QString();
 }
 
 void ComparisonPanel::VergleichEntfernenClick() {

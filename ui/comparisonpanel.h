@@ -36,6 +36,8 @@ public:
 
     // The comparison store; null when none is loaded.
     const StatisticsStore* Store() const { return vergleich_ ? &*vergleich_ : nullptr; }
+    // Its path as loaded; empty when none is loaded.
+    QString File() const;
     // The button and the line for the comparison against the file loaded now.
     void Show();
 

@@ -30,8 +30,10 @@ ReportAction::ReportAction(QWidget& window, StatisticsStore& store, const QPlain
                              ReportBtn->click();
                      });
     chooser_ = [&window](const QString& proposed) {
+        // MayWrite asks, after the suffix is added and the inputs are refused.
         return QFileDialog::getSaveFileName(&window, QStringLiteral("Bericht als PDF speichern"),
-                                            proposed, QStringLiteral("PDF-Dokument (*.pdf)"));
+                                            proposed, QStringLiteral("PDF-Dokument (*.pdf)"),
+                                            nullptr, QFileDialog::DontConfirmOverwrite);
     };
 }
 
@@ -46,11 +48,13 @@ void ReportAction::ReportBtnClick() {
         return;
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
         path += QStringLiteral(".pdf");
+    if (!MayWrite(path, {QText(store_.FileName.view()), comparison_.File()}, ReportBtn->window()))
+        return;
     ReportContent content = BuildReportContent(store_);
     content.coverParagraphs.clear();
     for (const QString& paragraph : memo_.toPlainText().split(QLatin1Char('\n')))
         content.coverParagraphs.push_back(paragraph.toStdString());
     if (other)
         AddComparison(content, store_, *other);
-    WriteReportPdf(path.toStdString(), content, kMemoTextWidth);
+    WriteReportPdf(FileNameBytes(path), content, kMemoTextWidth);
 }

@@ -228,14 +228,18 @@ void Thaupt::FormCreate() {
     } catch (const IoError& e) {
         if (e.code() == 2) // no file yet: the first start, nothing to report
             return;
-        throw;
+        // Unreadable, or no regular file (a folder, a device): left alone, and said once.
+        lastDirKept_ = false;
+        throw std::runtime_error(std::string(e.what()) +
+                                 ".\nDer zuletzt geöffnete Ordner wird nicht gespeichert.");
     }
     store_.LastDir = Utf8CutBytes(lastDir, decltype(store_.LastDir)::Capacity);
     ShowLastDir();
 }
 
 void Thaupt::FormClose() {
-    WriteLastDir(DefaultLastDirPath(), store_.LastDir.str());
+    if (lastDirKept_)
+        WriteLastDir(DefaultLastDirPath(), store_.LastDir.str());
 }
 
 void Thaupt::closeEvent(QCloseEvent* event) {
@@ -263,7 +267,10 @@ void Thaupt::OpenBtnClick() {
 }
 
 void Thaupt::OpenStatisticsFile(const QString& path) {
-    const std::string nativePath = QDir::toNativeSeparators(path).toStdString();
+    OpenStatisticsFile(FileNameBytes(QDir::toNativeSeparators(path)));
+}
+
+void Thaupt::OpenStatisticsFile(const std::string& nativePath) {
     try {
         LoadStatisticsFile(store_, nativePath, [this] {
             ShowLastDir();
@@ -362,7 +369,7 @@ void Thaupt::DrawChartOf(ChartId id) {
     CheckMark(outcome.checkMark)->setEnabled(true);
     if (outcome.enablesWaitingTime)
         w_timeBtn->setEnabled(true);
-    emit chartDrawn(QText(store_.FileName.view()), id);
+    emit chartDrawn(QText(store_.FileName.view()), id, comparison_->File());
 }
 
 void Thaupt::count_hourBtnClick() {

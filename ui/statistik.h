@@ -14,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 
 class ComparisonPanel;
 class KeyFigureAction;
@@ -101,8 +102,10 @@ public:
     void RufeZeitEtBtnClick();
 
     // The open-file flow after the dialog: read, set the buttons, parse, cover sheet, floor
-    // names dialog. Also what a file named on the command line goes through.
+    // names dialog. Also what a file named on the command line goes through, with its name's
+    // bytes as given (a Latin-1 name too).
     void OpenStatisticsFile(const QString& path);
+    void OpenStatisticsFile(const std::string& nativePath);
 
     // The memo's lines as it displays them, a wrapped line counting as several.
     QStringList CoverLines() const;
@@ -119,8 +122,9 @@ public:
 signals:
     // The window was closed: the run ends.
     void closed();
-    // A chart button drew its chart from the statistics file (a path, as loaded).
-    void chartDrawn(const QString& statisticsFile, ChartId chart);
+    // A chart button drew its chart from the statistics file (a path, as loaded), beside the
+    // comparison file when one is loaded.
+    void chartDrawn(const QString& statisticsFile, ChartId chart, const QString& comparisonFile);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -144,6 +148,9 @@ private:
     ComparisonPanel* comparison_;
     std::unique_ptr<KeyFigureAction> keyFigures_;
     std::unique_ptr<ReportAction> report_;
+    // False when the last-directory file could not be read for another reason than its
+    // absence (no regular file, no permission): it is then left as it is.
+    bool lastDirKept_ = true;
 };
 
 // The one main window of the run.

@@ -1,30 +1,32 @@
 #include "chartfx3/report/reportpdf.h"
 
 #include "chartfx3/paint/chartdrawing.h"
-#include "chartfx3/paint/chartexport.h"
 #include "chartfx3/paint/chartstyle.h"
 #include "chartfx3/report/coverpage.h"
 #include "chartfx3/report/keyfigurepage.h"
 #include "chartfx3/report/memowrap.h"
+#include "statglob/errors.h"
+#include "statglob/outputfile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
-#include <stdexcept>
+#include <string_view>
 
 void WriteReportPdf(const std::string& path, const ReportContent& content, int coverTextWidth) {
     const QString target = QText(path);
+    const auto failed = [&path] { throw WriteError(path, std::string()); };
     QStringList paragraphs;
     for (const std::string& line : content.coverParagraphs)
         paragraphs << QText(line);
 
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        ThrowCannotWrite(target, file.errorString());
+    // Drawn in memory (some hundred KB) and written at once: the file is complete or untouched.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&file);
         pdf.setResolution(kCoverResolution);
@@ -35,18 +37,18 @@ void WriteReportPdf(const std::string& path, const ReportContent& content, int c
                                       QMarginsF(10, 10, 10, 10), QPageLayout::Point));
         QPainter painter;
         if (!painter.begin(&pdf))
-            ThrowCannotWrite(target, QString());
+            failed();
         PaintCoverSheet(painter, LogoBitmap(), WrapLikeMemo(paragraphs, coverTextWidth));
         // The key figures upright after the cover, half an inch inside the printable area.
         if (!pdf.newPage())
-            ThrowCannotWrite(target, QString());
+            failed();
         const double inset = kCoverResolution / 2.0;
         PaintKeyFigurePage(
             painter, QRectF(0, 0, pdf.width(), pdf.height()).adjusted(inset, inset, -inset, -inset),
             kCoverResolution, QText(content.keyFigureTitle), content.keyFigures);
         if (!content.comparisonFigures.empty()) {
             if (!pdf.newPage())
-                ThrowCannotWrite(target, QString());
+                failed();
             PaintKeyFigurePage(
                 painter,
                 QRectF(0, 0, pdf.width(), pdf.height()).adjusted(inset, inset, -inset, -inset),
@@ -58,11 +60,11 @@ void WriteReportPdf(const std::string& path, const ReportContent& content, int c
             chart.bottomGap = kPrintGap;
             pdf.setPageOrientation(QPageLayout::Landscape);
             if (!pdf.newPage())
-                ThrowCannotWrite(target, QString());
+                failed();
             PaintChart(chart, painter, QRectF(0, 0, pdf.width(), pdf.height()), kCoverResolution);
         }
         painter.end();
     }
-    if (!file.commit())
-        ThrowCannotWrite(target, file.errorString());
+    WriteFileAtomically(path, std::string_view(file.data().constData(),
+                                               static_cast<std::size_t>(file.data().size())));
 }

@@ -129,18 +129,6 @@ private slots:
                                       QRect(left, 0, plot.width() / 12, plot.bottom()), true);
             QVERIFY2(std::abs(y - top) <= 2.5, qPrintable(QString::number(y - top)));
         }
-        // Heading above the plot, category title below it, value title left of it: the same
-        // places with 14 floors and with none.
-        const QRect titled =
-            BarChartView(BarModel(14, false), QSizeF(609, 329)).plotArea().toRect();
-        for (int points : {14, 0}) {
-            const ChartModel m = BarModel(points, false);
-            QCOMPARE(BarChartView(m, QSizeF(609, 329)).plotArea().toRect(), titled);
-            const QImage drawn = ChartImage(m, QSize(609, 329));
-            for (const QRect& title : {QRect(200, 10, 200, 22), QRect(titled.left(), 300, 500, 16),
-                                       QRect(0, titled.top(), 20, titled.height())})
-                QVERIFY(CountColour(drawn, Qt::black, title, false, 60) > 20);
-        }
     }
 
     void piesWithEmptySlices() {

@@ -77,23 +77,6 @@ TEST(ChartPattern, ScaleFromTheLargestValueOfAllSeries) {
         {0, 100}, {99, 100}, {100, 200}, {101, 200}, {1234, 1300}, {4294967294, 4294967300}};
     for (const auto& [max, axis] : rounding)
         EXPECT_EQ(ChartWriter::RoundUpScale(max), axis) << max;
-    const struct {
-        std::vector<std::int64_t> first, second;
-        double axisMax;
-    } cases[] = {
-        {{1, 2, 3}, {150, 0, 0}, 200}, // the largest value sits in the second series
-        {{-5, -500}, {-1}, 100},       // nothing above 0: the maximum stays 0
-    };
-    for (const auto& c : cases) {
-        StatisticsStore s;
-        RecordingChartfx control;
-        ChartWriter w(control, s);
-        w.PrepareChart("t", "v", "k", 3, LabelKind::Floors, 2);
-        w.WriteSeries(0, "a", c.first);
-        w.WriteSeries(1, "b", c.second);
-        w.Close();
-        EXPECT_EQ(control.shown().axisMax, c.axisMax);
-    }
 }
 
 TEST(PerFloorCharts, WholeSecondsOfWaitingAndTheGroupsOverTheCurrentFloors) {
