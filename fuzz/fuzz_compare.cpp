@@ -5,6 +5,7 @@
 #include "app/report.h"
 #include "charts/comparison.h"
 #include "fuzz/fuzzinput.h"
+#include "statglob/text.h"
 #include "tests/support/loadpath.h"
 
 #include <algorithm>

@@ -4,6 +4,7 @@
 // the file name. The output is valid UTF-8 JSON holding the cover as built.
 #include "app/report.h"
 #include "fuzz/fuzzinput.h"
+#include "statglob/text.h"
 #include "tests/support/loadpath.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

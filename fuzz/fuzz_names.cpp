@@ -4,6 +4,7 @@
 // the rules need is read.
 #include "app/floornamesfile.h"
 #include "fuzz/fuzzinput.h"
+#include "statglob/text.h"
 #include "tests/support/loadpath.h"
 
 #include <stdexcept>
