@@ -77,6 +77,7 @@ class TestStatistik : public QObject {
     int dialogRuns = 0;
     QStringList nameBoxes;    // the open dialog's file-name box, as each run found it
     QStringList boxes;        // the texts the error box showed, recorded instead of a modal box
+    QStringList notes;        // and the notes after a success
     QString proposed, chosen; // by and for the stubbed report dialog
     QStringList questions;    // the files the overwrite question named
     bool overwrite = true;    // its answer
@@ -176,6 +177,7 @@ private slots:
         for (auto format : {QSettings::IniFormat, QSettings::NativeFormat})
             QSettings::setPath(format, QSettings::UserScope, Q(qtSettings->path().string()));
         SetErrorPresenter([this](const QString& text, QWidget*) { boxes << text; });
+        SetNotePresenter([this](const QString& text, QWidget*) { notes << text; });
         SetOverwriteQuestion([this](const QString& path, QWidget*) {
             questions << path;
             return overwrite;
@@ -458,7 +460,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         QTest::keySequence(&dlg, QKeySequence::Copy);
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
-        QVERIFY(copied->hasImage() && !qvariant_cast<QImage>(copied->imageData()).isNull());
+        // The picture: the window's layout at twice the pixels, saying so in its resolution.
+        const QImage picture = qvariant_cast<QImage>(copied->imageData());
+        QVERIFY(copied->hasImage() && picture.size() == dlg.StatChart->size() * 2);
+        QCOMPARE(qRound(picture.dotsPerMeterX() * 0.0254), 192);
         QVERIFY(copied->text().startsWith("Etagen\tAb-Rufe\tAuf-Rufe\r\n"));
         // The save dialogs: proposed name, the filter's format, nothing half-written.
         QString filter;
@@ -519,6 +524,8 @@ private slots:
             QCOMPARE(questions, c.asked.isEmpty() ? QStringList() : QStringList{folder + c.asked});
             const std::string written = c.written.toStdString();
             QVERIFY(written.empty() || ReadBytes(files->file(written)).rfind(c.starts, 0) == 0);
+            QVERIFY(!c.written.endsWith(".png") ||
+                    QImage(Q(files->file(written))).size() == dlg.StatChart->size() * 2);
             QVERIFY(!c.keep || ReadBytes(files->file(c.asked.toStdString())) == "alt");
         }
         QCOMPARE(ReadBytes(stats), ReadBytes(kSample));
@@ -674,10 +681,18 @@ private slots:
         QTest::mouseClick(dlg->CopyBtn, Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(KeyFigureTsv(table)));
         chosen = Q(files->file("vergleich.pdf"));
+        notes.clear();
         QTest::mouseClick(w->Report().ReportBtn, Qt::LeftButton);
         QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("buerohaus-14_Vergleich.pdf"));
+        QCOMPARE(notes, QStringList{"Bericht gespeichert: " + chosen});
         QCOMPARE(PdfPages(chosen.toStdString()).size(), kCharts.size() + 3);
         QVERIFY(PdfHas(chosen.toStdString(), "Vergleich: buerohaus-14.csv mit buerohaus", 3));
+        // Every page but the cover headed by both files and ended by its number.
+        QVERIFY(!PdfHas(chosen.toStdString(), "Seite", 1));
+        for (int page : {2, 3, 14})
+            QVERIFY(
+                PdfHas(chosen.toStdString(), QStringLiteral("Seite %1 von 14").arg(page), page) &&
+                PdfHas(chosen.toStdString(), "Vergleich: buerohaus-14-oktober.csv", page));
     }
 
     void floorNamesDialogLaysOutEveryFloorCount() {
