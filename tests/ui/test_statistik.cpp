@@ -585,6 +585,9 @@ private slots:
         QTest::mouseClick(w->KeyFigures().KennzahlenBtn, Qt::LeftButton);
         TKennzahlenDlg* dlg = w->KeyFigures().Dialog();
         QVERIFY(dlg && dlg->isVisible() && dlg->windowTitle() == QStringLiteral("Kennzahlen"));
+        // One font family in the windows and in Qt's own dialogs.
+        QCOMPARE(QFontInfo(QFileDialog().font()).family(),
+                 QFontInfo(dlg->Tabelle->font()).family());
         // The table shows the rows: a spanning heading per section, then label and value.
         const KeyFigureTable table = KeyFigureTableOf(store);
         QVERIFY(Shown(*dlg) == table.rows && dlg->Tabelle->columnCount() == 2);
