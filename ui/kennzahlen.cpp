@@ -83,6 +83,12 @@ void TKennzahlenDlg::SetFigures(const KeyFigureTable& table) {
     QStringList headings;
     for (const std::string& heading : table.columns)
         headings << QText(heading);
+    // Beside a comparison six columns share the width: "Vergleich" and its period, "Änderung"
+    // and "in %" on two lines each.
+    if (table.comparison())
+        for (QString& heading : headings)
+            if (const int blank = heading.indexOf(QLatin1Char(' ')); blank > 0)
+                heading[blank] = QLatin1Char('\n');
     Tabelle->setHorizontalHeaderLabels(headings);
     // The label column keeps its width; the values share the rest, the change and the
     // assessment as wide as their texts.
@@ -92,7 +98,7 @@ void TKennzahlenDlg::SetFigures(const KeyFigureTable& table) {
         header->setSectionResizeMode(c, c == 0   ? QHeaderView::Interactive
                                         : c <= 2 ? QHeaderView::Stretch
                                                  : QHeaderView::ResizeToContents);
-    Tabelle->setColumnWidth(0, table.comparison() ? 170 : 220);
+    Tabelle->setColumnWidth(0, table.comparison() ? 150 : 220);
 
     const std::string* section = nullptr;
     QFont bold = Tabelle->font();

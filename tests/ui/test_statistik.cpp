@@ -670,7 +670,7 @@ private slots:
         TKennzahlenDlg* dlg = w->KeyFigures().Dialog();
         const KeyFigureTable table = ComparisonTable(Compare(store, *w->Comparison().Store()));
         QVERIFY(Shown(*dlg) == table.rows && dlg->Tabelle->columnCount() == 6);
-        QCOMPARE(dlg->Tabelle->horizontalHeaderItem(4)->text(), QStringLiteral("Änderung in %"));
+        QCOMPARE(dlg->Tabelle->horizontalHeaderItem(4)->text(), QStringLiteral("Änderung\nin %"));
         QStringList sections, assessed;
         for (int r = 0; r < dlg->Tabelle->rowCount(); ++r) {
             if (dlg->Tabelle->columnSpan(r, 0) == 6)
