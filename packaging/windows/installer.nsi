@@ -3,7 +3,9 @@
 ; Without administrator rights it installs for the current user into the user's programs
 ; folder; an administrator chooses between that and Program Files for all users.
 ; /S installs silently, /CurrentUser or /AllUsers chooses the mode on the command line.
-Unicode true
+; A 64-bit setup program for a 64-bit program: it also runs where only 64-bit Windows
+; programs run (Wine without its 32-bit part).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define PRODUCT "QVL Gruppenstatistik"
@@ -25,7 +27,6 @@ SetCompressor /SOLID lzma
   "Ihr Benutzerkonto hat nicht die Rechte, $(^Name) für alle Benutzer dieses Computers zu installieren."
 !include MultiUser.nsh
 !include MUI2.nsh
-!include x64.nsh
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -57,16 +58,10 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "QVL"
 
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_OK|MB_ICONSTOP "${PRODUCT} braucht ein 64-Bit-Windows." /SD IDOK
-    Abort
-  ${EndIf}
-  SetRegView 64
   !insertmacro MULTIUSER_INIT
 FunctionEnd
 
 Function un.onInit
-  SetRegView 64
   !insertmacro MULTIUSER_UNINIT
 FunctionEnd
 
@@ -116,9 +111,8 @@ Section "Uninstall"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
 
+  ; Only our entry under .csv: the key itself may hold another program's association.
   DeleteRegValue SHCTX "Software\Classes\.csv\OpenWithProgids" "${PROGID}"
-  DeleteRegKey /ifempty SHCTX "Software\Classes\.csv\OpenWithProgids"
-  DeleteRegKey /ifempty SHCTX "Software\Classes\.csv"
   DeleteRegKey SHCTX "Software\Classes\${PROGID}"
   DeleteRegKey SHCTX "Software\Classes\Applications\gruppenstatistik.exe"
   DeleteRegKey SHCTX "${UNINSTKEY}"
