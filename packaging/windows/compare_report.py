@@ -90,9 +90,7 @@ def main():
     examples = [n for n in sorted(os.listdir(os.path.join(clone, "examples")))
                 if n.endswith(".csv")]
 
-    # One Wine server for all runs: a start then costs a third of a second, not three.
-    subprocess.run([windows[0], "cmd", "/c", "exit"], stdout=subprocess.DEVNULL)  # the prefix
-    subprocess.run(["wineserver", "-p"])
+    subprocess.run([windows[0], "--keep"], check=True)  # one Wine server for all runs
     failures = []
     compared = 0
     for name in inputs:

@@ -35,6 +35,7 @@ quiet() { grep -v -e 'wine32 is missing' -e 'multiarch needs' -e 'dpkg --add-arc
   -e 'apt-get install wine32' -e 'FS volume label' || true; }
 
 test_programs() {
+  WINEPREFIX=$win/wine-tests GS_WINE_QT_TESTS=1 "$here/wine-run.sh" --keep
   (cd "$win" && ctest --output-on-failure -j "$jobs" 2> >(quiet >&2))
 }
 

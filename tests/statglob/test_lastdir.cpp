@@ -6,10 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <pwd.h>
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
+#include <filesystem>
 
 TEST(LastDirFile, WritesExactlyTheFolderAndReadsTheFirstLine) {
     TempDir dir;
@@ -34,6 +37,24 @@ TEST(LastDirFile, WritesExactlyTheFolderAndReadsTheFirstLine) {
         EXPECT_EQ(ReadLastDir(dir.write("default.sta", bytes)), folder);
 }
 
+#ifdef _WIN32
+TEST(LastDirFile, DefaultLocationIsInAppData) {
+    const wchar_t* saved = _wgetenv(L"APPDATA");
+    const std::wstring appData = saved ? saved : L"";
+    _wputenv_s(L"APPDATA", L"C:\\Users\\Jürgen\\AppData\\Roaming");
+    EXPECT_EQ(DefaultLastDirPath(),
+              "C:\\Users\\Jürgen\\AppData\\Roaming\\Gruppenstatistik\\default.sta");
+    // Without it, or with a relative one, the folder comes from the shell.
+    for (const wchar_t* relative : {L"", L"AppData"}) {
+        _wputenv_s(L"APPDATA", relative);
+        const std::filesystem::path path = std::filesystem::u8path(DefaultLastDirPath());
+        EXPECT_TRUE(path.is_absolute()) << path;
+        EXPECT_EQ(path.parent_path().filename(), "Gruppenstatistik");
+        EXPECT_NE(path.u8string().find("AppData\\Roaming"), std::string::npos) << path;
+    }
+    _wputenv_s(L"APPDATA", appData.c_str());
+}
+#else
 TEST(LastDirFile, DefaultLocationFollowsXdg) {
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
     setenv("XDG_CONFIG_HOME", "/cfg", 1);
@@ -55,3 +76,4 @@ TEST(LastDirFile, DefaultLocationFollowsXdg) {
     setenv("HOME", home.c_str(), 1);
     unsetenv("XDG_CONFIG_HOME");
 }
+#endif
