@@ -10,6 +10,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
+// needs windows.h first
 #include <shlobj.h>
 #else
 #include <pwd.h>
