@@ -1,5 +1,6 @@
 // gruppenstatistik-report: loads a statistics file and prints its cover sheet and charts.
 #include "comparison.h"
+#include "console.h"
 #include "floornamesfile.h"
 #include "keyfigures.h"
 #include "reader.h"
@@ -102,6 +103,10 @@ bool ParseSize(const char* text, int& width, int& height) {
 } // namespace
 
 int main(int argc, char** argv) {
+    PrepareConsole();
+    Utf8Arguments utf8(argc, argv);
+    argc = utf8.count();
+    argv = utf8.values();
     bool json = false;
     std::string path, kunde, kommission, etagen, comparisonPath;
 #ifdef GS_REPORT_EXPORT

@@ -34,6 +34,10 @@ endforeach()
 set(CMAKE_CROSSCOMPILING_EMULATOR env GS_WINE_DLLS=${GS_WINE_DLLS} GS_WINE_QT_TESTS=1
   WINEPREFIX=${CMAKE_BINARY_DIR}/wine-tests ${PROJECT_SOURCE_DIR}/packaging/windows/wine-run.sh)
 
+# Qt's German texts for the window tests: Debian's translations, beside the Qt they run with.
+file(WRITE ${CMAKE_BINARY_DIR}/tests/ui/qt.conf
+  "[Paths]\nPrefix = Z:${QT6_INSTALL_PREFIX}\nTranslations = Z:/usr/share/qt6/translations\n")
+
 # nlohmann_json is header-only, but its CMake package points at /usr/include, which would put
 # glibc's headers into the MinGW compile: a folder holding only nlohmann/ instead.
 set(GS_WIN_INCLUDE ${CMAKE_BINARY_DIR}/windows-include)

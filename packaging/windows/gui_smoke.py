@@ -8,8 +8,9 @@ and DISPLAY come from the environment. The program starts with SAMPLE on its com
 main window and the floor names dialog appear, a chart button opens the chart window
 (OUT_DIR/windows-wine.png is taken then), closing the main window as a close box does writes
 the last folder to %APPDATA%\\Gruppenstatistik\\default.sta, and the next start's open dialog
-stands in that folder: the file's bare name typed there opens it. Wine's X windows are the
-Windows windows' client areas, so a click at a control's place in its window hits it.
+stands in that folder: the file's bare name typed there opens it. Last, "Öffnen mit" as
+Explorer does it: the file opened through the program's registered file type. Wine's X windows
+are the Windows windows' client areas, so a click at a control's place in its window hits it.
 """
 import glob
 import os
@@ -21,6 +22,7 @@ from Xlib import X, XK, display, protocol
 from Xlib.ext import xtest
 
 MAIN = "QVL Gruppenstatistik"
+PROGID = "Gruppenstatistik.csv"  # registered by the setup program
 FLOORS = "Etagenbezeichnungen"
 # Places in the main window's client area (the layout is fixed).
 OPEN_BUTTON = (56 + 12, 24 + 12)
@@ -199,6 +201,15 @@ def main():
     screen.close(screen.wait_title(FLOORS))
     screen.close(screen.wait_title(MAIN))
     wait_exit(run, "closing its main window the second time")
+
+    # "Öffnen mit": the command the setup program registered for .csv files.
+    run = subprocess.Popen(["wine", "start", "/wait", "/ProgIDOpen", PROGID, sample])
+    screen.wait_title(MAIN)
+    screen.wait_title(FLOORS)
+    print(f"gui_smoke: {sample!r} opened through {PROGID}, as \"Öffnen mit\" does")
+    screen.close(screen.wait_title(FLOORS))
+    screen.close(screen.wait_title(MAIN))
+    wait_exit(run, "closing its main window the third time")
     print("gui_smoke: passed")
 
 
