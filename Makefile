@@ -39,7 +39,7 @@ HARDENING_PACKAGES = clang-14 libclang-rt-14-dev llvm-14 python3 g++-mingw-w64-i
 # is built from qt6-base's source package), NSIS for the setup program; its tests: Wine, Xvfb,
 # ImageMagick for screenshots, python3-xlib to close a window as its close box does.
 WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix ninja-build dpkg-dev nsis \
-  wine64 wine python3-xlib imagemagick
+  wine64 wine python3-xlib x11-xkb-utils imagemagick
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

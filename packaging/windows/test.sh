@@ -30,9 +30,10 @@ step() {
 }
 
 # Wine's messages that say nothing about the program: no 32-bit Wine (not needed), no
-# volume label for Z:.
+# volume label for Z:, no screen modes on Xvfb (python-xlib reports Wine's failed queries).
 quiet() { grep -v -e 'wine32 is missing' -e 'multiarch needs' -e 'dpkg --add-architecture' \
-  -e 'apt-get install wine32' -e 'FS volume label' || true; }
+  -e 'apt-get install wine32' -e 'FS volume label' -e 'X protocol error' -e 'BadRRModeError' ||
+  true; }
 
 test_programs() {
   WINEPREFIX=$win/wine-tests GS_WINE_QT_TESTS=1 "$here/wine-run.sh" --keep
@@ -56,51 +57,74 @@ same_answers() {
     "$root" "$out/compare" 2> >(quiet >&2)
 }
 
-# A prefix like a user's machine: nothing set for tests, only Arial's stand-in.
+# A prefix like a user's machine: nothing set for tests, only Arial's stand-in. Wine runs the
+# setup program as an administrator: it installs for all users unless told /CurrentUser.
+# Each part has its own Wine session, ended with wineserver -k: the screen test's on Xvfb, the
+# others without a display.
 installed() {
   export WINEPREFIX=$win/wine-user
   rm -rf "$WINEPREFIX"
   local setup=$win/dist/Gruppenstatistik-Setup-$version.exe
   local c=$WINEPREFIX/drive_c
-  "$here/wine-run.sh" "$setup" /S 2> >(quiet >&2)
-  wineserver -w
   local all="$c/Program Files/Gruppenstatistik"
-  check_installed "$all" "$c/ProgramData/Microsoft/Windows/Start Menu/Programs"
-  wine "$all/gruppenstatistik-report.exe" 'C:\Program Files\Gruppenstatistik\Beispiele\hochhaus-40.csv' \
-    >"$out/installed-report.txt" 2> >(quiet >&2)
-  grep -q '^Anzahl Stockwerke: 40' "$out/installed-report.txt"
-  echo "installed report tool: $(wc -l <"$out/installed-report.txt") lines for hochhaus-40.csv"
-  wine "$all/Deinstallieren.exe" /AllUsers /S 2> >(quiet >&2)
-  wineserver -w
-  check_removed "$all" "$c/ProgramData/Microsoft/Windows/Start Menu/Programs" HKLM
-
-  "$here/wine-run.sh" "$setup" /S /CurrentUser 2> >(quiet >&2)
-  wineserver -w
-  local user
-  user=$(ls -d "$c"/users/*/AppData/Local/Programs/Gruppenstatistik)
-  check_installed "$user" "$(dirname "$(dirname "$(dirname "$user")")")/Roaming/Microsoft/Windows/Start Menu/Programs"
+  local menu="$c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+  "$here/wine-run.sh" --keep
+  wine "$setup" /S 2> >(quiet >&2)
+  check_installed "$all" "$menu" HKLM
+  installed_report 'C:\Program Files\Gruppenstatistik'
+  wineserver -k
+  # The program on a screen, with a sample in a folder named with umlauts. (All users: Wine's
+  # HKEY_CLASSES_ROOT does not show a user's own file types, which "Öffnen mit" needs.)
   mkdir -p "$c/Prüfung"
   cp "$root/examples/buerohaus-14.csv" "$c/Prüfung/Bürohaus Süd.csv"
-  local exe="C:${user#"$c"}/gruppenstatistik.exe"
-  exe=${exe//\//\\}
-  xvfb-run -a -s '-screen 0 1280x800x24' /usr/bin/python3 "$here/gui_smoke.py" \
-    "$exe" 'C:\Prüfung\Bürohaus Süd.csv' "$out" 2> >(quiet >&2)
+  xvfb-run -a -s '-screen 0 1280x800x24' /usr/bin/python3 -u "$here/gui_smoke.py" \
+    'C:\Program Files\Gruppenstatistik\gruppenstatistik.exe' 'C:\Prüfung\Bürohaus Süd.csv' \
+    "$out"
+  "$here/wine-run.sh" --keep
+  wine "$all/Deinstallieren.exe" /AllUsers /S 2> >(quiet >&2)
+  check_removed "$all" "$menu" HKLM
+
+  wine "$setup" /S /CurrentUser 2> >(quiet >&2)
+  local user
+  user=$(ls -d "$c"/users/*/AppData/Local/Programs/Gruppenstatistik)
+  menu=$(ls -d "$c"/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs)
+  check_installed "$user" "$menu" HKCU
+  installed_report "C:${user#"$c"}"
   wine "$user/Deinstallieren.exe" /CurrentUser /S 2> >(quiet >&2)
-  wineserver -w
-  check_removed "$user" "$(dirname "$(dirname "$(dirname "$user")")")/Roaming/Microsoft/Windows/Start Menu/Programs" HKCU
-  wineserver -k || true
+  check_removed "$user" "$menu" HKCU
+  wineserver -k
 }
 
-check_installed() { # folder start-menu-folder
+installed_report() { # Windows folder of the installation
+  local folder=${1//\//\\}
+  wine "$folder\\gruppenstatistik-report.exe" "$folder\\Beispiele\\hochhaus-40.csv" \
+    >"$out/installed-report.txt" 2> >(quiet >&2)
+  grep -q '^Anzahl Stockwerke: 40$' "$out/installed-report.txt"
+  echo "installed report tool: $(wc -l <"$out/installed-report.txt") lines for hochhaus-40.csv"
+}
+
+check_installed() { # folder start-menu-folder registry-root
   local missing
   missing=$(cd "$win/dist/Gruppenstatistik" && find . -type f | while read -r f; do
     [ -f "$1/$f" ] || echo "$f"; done)
   [ -z "$missing" ] || { echo "not installed in $1: $missing" >&2; return 1; }
   [ -f "$2/QVL Gruppenstatistik.lnk" ] || { echo "no Start menu entry in $2" >&2; return 1; }
-  echo "installed: $(find "$1" -type f | wc -l) files in $1"
+  # "Öffnen mit" for .csv, and .csv itself left to whatever opens it
+  wine reg query "$3\\Software\\Classes\\.csv\\OpenWithProgids" /v Gruppenstatistik.csv \
+    >/dev/null 2>&1 || { echo "no Öffnen-mit entry for .csv in $3" >&2; return 1; }
+  if wine reg query "$3\\Software\\Classes\\.csv" /ve 2>/dev/null | grep -q Gruppenstatistik; then
+    echo ".csv was taken over in $3" >&2
+    return 1
+  fi
+  echo "installed: $(find "$1" -type f | wc -l) files in $1, Start menu entry, Öffnen mit in $3"
 }
 
 check_removed() { # folder start-menu-folder registry-root
+  # The uninstaller runs on from a copy of itself: its folder goes when it is done.
+  for _ in $(seq 60); do
+    [ -e "$1" ] || break
+    sleep 1
+  done
   if [ -e "$1" ]; then
     echo "left after uninstalling:" >&2
     find "$1" >&2
@@ -114,6 +138,10 @@ check_removed() { # folder start-menu-folder registry-root
   fi
   echo "uninstalled: $1 gone, no Start menu entry, no uninstall entry in $3"
 }
+
+# No Wine process of ours outlives the tests, whichever step fails.
+trap 'for p in "$win/wine-tests" "$win/wine-user"; do WINEPREFIX=$p wineserver -k 2>/dev/null; done
+      true' EXIT
 
 step "test programs under Wine" test_programs
 step "report tool tests against the Windows report tool" report_tests
