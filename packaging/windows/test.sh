@@ -79,7 +79,7 @@ installed() {
   cp "$root/examples/buerohaus-14.csv" "$c/Prüfung/Bürohaus Süd.csv"
   xvfb-run -a -s '-screen 0 1280x800x24' /usr/bin/python3 -u "$here/gui_smoke.py" \
     'C:\Program Files\Gruppenstatistik\gruppenstatistik.exe' 'C:\Prüfung\Bürohaus Süd.csv' \
-    "$out"
+    "$out" 2> >(quiet >&2)
   "$here/wine-run.sh" --keep
   wine "$all/Deinstallieren.exe" /AllUsers /S 2> >(quiet >&2)
   check_removed "$all" "$menu" HKLM
