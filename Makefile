@@ -2,7 +2,7 @@
 #   make run    install what is missing, build, start the program on the bundled sample
 #   make test   install what is missing, build, run every test
 #   make asan-test    every test again, built with AddressSanitizer and UBSan (build-asan/)
-#   make fuzz         fuzz the load path for FUZZ_SECONDS (default 60) with libFuzzer
+#   make fuzz         fuzz the readers for FUZZ_SECONDS (default 60, shared) with libFuzzer
 #   make cross-check  compile the plain C++ layers for Windows with MinGW-w64
 #   make windows      the Windows program (64-bit): build-windows/dist/, a zip and a setup program
 #   make windows-test the Windows build's tests under Wine, its answers beside the Linux build's
@@ -97,23 +97,34 @@ asan-test: deps $(ASAN_BUILD)/CMakeCache.txt
 	cd $(ASAN_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
 	  ctest --output-on-failure -j $(JOBS)
 
-# The fuzz target's own tree: clang with libFuzzer, ASan and UBSan, no Qt. New inputs that
-# reach new code go to $(FUZZ_BUILD)/corpus; a crash is saved in $(FUZZ_BUILD)/crashes/ and
-# belongs in tests/data/regress/ with its expected outcome (tests/hostile/test_regress.cpp).
+# The fuzz targets' own tree: clang with libFuzzer, ASan and UBSan, no Qt. FUZZ_SECONDS is
+# shared among the targets: the load path, the names file, the comparison of two files, the
+# JSON report. Each target's maximum input holds a line past the 64 KiB the reader keeps (two
+# of them for the comparison). New inputs that reach new code go to
+# $(FUZZ_BUILD)/corpus/<target>; a crash is saved in $(FUZZ_BUILD)/crashes/ and belongs in
+# tests/data/regress/ with its expected outcome (tests/hostile/test_regress.cpp).
+FUZZ_TARGETS = load:70000 names:16384 compare:140000 json:140000
 $(FUZZ_BUILD)/CMakeCache.txt:
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DGS_FUZZ=ON -DGS_WITH_QT=OFF \
 	  -DGS_WITH_TESTS=OFF -DGS_WITH_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
 
 fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target gs_fuzz_load
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) \
+	  $(foreach t,$(FUZZ_TARGETS),--target gs_fuzz_$(firstword $(subst :, ,$(t))))
 	python3 fuzz/make_corpus.py $(FUZZ_BUILD)/seeds
-	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
-	$(SANITIZER_ENV) ASAN_SYMBOLIZER_PATH=/usr/bin/llvm-symbolizer-14 \
-	  $(FUZZ_BUILD)/fuzz/gs_fuzz_load -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
-	  -timeout=10 -dict=fuzz/statistics.dict -artifact_prefix=$(FUZZ_BUILD)/crashes/ \
-	  -print_final_stats=1 $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/seeds tests/data/regress || \
+	@share=$$(( $(FUZZ_SECONDS) / $(words $(FUZZ_TARGETS)) )); [ $$share -gt 0 ] || share=1; \
+	for entry in $(FUZZ_TARGETS); do \
+	  t=$${entry%%:*}; \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/crashes; \
+	  echo "=== fuzz $$t for $$share s"; \
+	  extra=; [ $$t != load ] || extra=tests/data/regress; \
+	  $(SANITIZER_ENV) ASAN_SYMBOLIZER_PATH=/usr/bin/llvm-symbolizer-14 \
+	    $(FUZZ_BUILD)/fuzz/gs_fuzz_$$t -max_total_time=$$share -max_len=$${entry#*:} \
+	    -timeout=10 -dict=fuzz/statistics.dict -artifact_prefix=$(FUZZ_BUILD)/crashes/$$t- \
+	    -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/seeds/$$t $$extra || \
 	  { echo "fuzz: the input is in $(FUZZ_BUILD)/crashes/; keep it in tests/data/regress/" \
-	    "with its expected outcome in tests/hostile/test_regress.cpp"; exit 1; }
+	    "with its expected outcome in tests/hostile/test_regress.cpp"; exit 1; }; \
+	done
 
 # statglob, charts and the plain chart control for 32-bit Windows, linked into one program.
 cross-check: deps

@@ -6,6 +6,9 @@
 #include "program.h"
 #include "store.h"
 
+#include <string>
+#include <vector>
+
 int main(int argc, char** argv) {
     static StatisticsStore store; // the label tables get their defaults here
 
@@ -15,6 +18,15 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(ProgramIcon());
     PrepareApplication(app);
 
-    Program program(store, QCoreApplication::arguments());
+    // The file name's bytes as given: Qt's arguments would turn a Latin-1 name into another.
+    // Windows passes them in its code page: there Qt's (UTF-16) arguments are the exact ones.
+#ifdef _WIN32
+    std::vector<std::string> arguments;
+    for (const QString& argument : QCoreApplication::arguments())
+        arguments.push_back(argument.toStdString());
+#else
+    const std::vector<std::string> arguments(argv, argv + argc); // Qt's options taken out
+#endif
+    Program program(store, arguments);
     return QApplication::exec();
 }

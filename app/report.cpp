@@ -152,6 +152,10 @@ nlohmann::json ComparisonJson(const StatisticsStore& store, const StatisticsStor
             {"charts", charts}};
 }
 
+std::string JsonText(const nlohmann::json& json) {
+    return json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 nlohmann::json ReportJson(const std::string& file, StatisticsStore& store,
                           const std::vector<std::string>& cover, const StatisticsStore* other) {
     nlohmann::json charts = nlohmann::json::array();

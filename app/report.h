@@ -25,6 +25,10 @@ std::vector<std::string> ReportCover(const StatisticsStore& store, const std::st
 // The comparison of `store` with `other` as numbers, with its charts (keys: README).
 nlohmann::json ComparisonJson(const StatisticsStore& store, const StatisticsStore& other);
 
+// The JSON as text, indented by 2. Texts that are not valid UTF-8 (a Latin-1 file name or
+// argument) keep their valid characters; each broken byte becomes U+FFFD.
+std::string JsonText(const nlohmann::json& json);
+
 // {"file", "floorCount", "cover", "keyFigures", "charts"}, with these cover lines, and
 // "comparison" with `other`.
 nlohmann::json ReportJson(const std::string& file, StatisticsStore& store,

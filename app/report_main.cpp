@@ -1,6 +1,7 @@
 // gruppenstatistik-report: loads a statistics file and prints its cover sheet and charts.
 #include "comparison.h"
 #include "console.h"
+#include "errors.h"
 #include "floornamesfile.h"
 #include "keyfigures.h"
 #include "reader.h"
@@ -10,7 +11,9 @@
 #include "exportmodule.h"
 #endif
 
+#include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -48,6 +51,33 @@ int Usage(const char* problem) {
         std::fprintf(stderr, "gruppenstatistik-report: %s\n", problem);
     std::fputs(kUsage, stderr);
     return 2;
+}
+
+// A failed load: an IoError names its file already, the other messages are put behind it.
+int LoadFailed(const std::string& what, const std::string& path, const std::exception& e) {
+    if (dynamic_cast<const IoError*>(&e))
+        std::fprintf(stderr, "gruppenstatistik-report: %s%s\n",
+                     what.empty() ? "" : (what + ": ").c_str(), e.what());
+    else
+        std::fprintf(stderr, "%s%s: %s\n", what.empty() ? "" : (what + " ").c_str(), path.c_str(),
+                     e.what());
+    return 1;
+}
+
+// The end of a run: what went to standard output must have arrived there too (a full disk, a
+// file system that refuses it).
+int Finish(int status) {
+    int err = errno; // where a write failed on the way, its reason
+    if (!std::ferror(stdout)) {
+        errno = 0;
+        if (std::fflush(stdout) == 0)
+            return status;
+        err = errno;
+    }
+    std::fprintf(stderr,
+                 "gruppenstatistik-report: Die Standardausgabe kann nicht geschrieben werden: %s\n",
+                 SystemReason(err ? err : EIO).c_str());
+    return 1;
 }
 
 void PrintChart(ChartId id, const ChartModel& chart) {
@@ -103,6 +133,11 @@ bool ParseSize(const char* text, int& width, int& height) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // A file past the size limit fails its write (EFBIG), which is reported, instead of
+    // ending the run with a half-written temporary file.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     PrepareConsole();
     Utf8Arguments utf8(argc, argv);
     argc = utf8.count();
@@ -156,7 +191,7 @@ int main(int argc, char** argv) {
         } else if (arg == "--json")
             json = true;
         else if (arg == "--help" || arg == "-h")
-            return std::fputs(kUsage, stdout), 0;
+            return std::fputs(kUsage, stdout), Finish(0);
         else if (arg.size() > 1 && arg[0] == '-')
             return Usage(("unbekannte Option " + arg).c_str());
         else if (!path.empty())
@@ -171,8 +206,7 @@ int main(int argc, char** argv) {
     try {
         LoadStatisticsFile(store, path);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s: %s\n", path.c_str(), e.what());
-        return 1;
+        return LoadFailed("", path, e);
     }
     try {
         if (!etagen.empty())
@@ -186,8 +220,7 @@ int main(int argc, char** argv) {
         try {
             other = LoadComparisonStore(comparisonPath);
         } catch (const std::exception& e) {
-            std::fprintf(stderr, "Vergleichsdatei %s: %s\n", comparisonPath.c_str(), e.what());
-            return 1;
+            return LoadFailed("Vergleichsdatei", comparisonPath, e);
         }
     }
     const StatisticsStore* comparison = other ? &*other : nullptr;
@@ -199,6 +232,7 @@ int main(int argc, char** argv) {
             exported = true;
             request.cover = cover;
             request.comparison = comparison;
+            request.inputs = {path, comparisonPath, etagen};
             std::string error;
             if (!RunExport(request, store, error)) {
                 std::fprintf(stderr, "gruppenstatistik-report: %s\n", error.c_str());
@@ -207,7 +241,7 @@ int main(int argc, char** argv) {
         }
 #endif
         if (json)
-            std::printf("%s\n", ReportJson(path, store, cover, comparison).dump(2).c_str());
+            std::printf("%s\n", JsonText(ReportJson(path, store, cover, comparison)).c_str());
         else if (!exported) {
             PrintText(store, cover);
             if (comparison)
@@ -217,5 +251,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "gruppenstatistik-report: %s\n", e.what());
         return 1;
     }
-    return 0;
+    return Finish(0);
 }

@@ -6,23 +6,29 @@
 #include "chartstyle.h"
 #include "charttable.h"
 #include "comparison.h"
+#include "cp1252.h"
+#include "errors.h"
+#include "outputfile.h"
 #include "reportcontent.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QSaveFile>
 
 #include <png.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <mutex>
 #include <stdexcept>
+#include <string_view>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -79,28 +85,75 @@ bool EncodePng(const QImage& image, QIODevice& out) {
     return true;
 }
 
-void WritePng(const QString& name, const ChartModel& chart, int width, int height) {
+void WriteBytes(const std::string& path, const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        throw WriteError(path, std::string());
+    WriteFileAtomically(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void WritePng(const std::string& path, const ChartModel& chart, int width, int height) {
     const QImage image = ChartImage(chart, QSize(width, height));
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
-        ThrowCannotWrite(name, file.errorString());
-    if (!EncodePng(image, file))
-        ThrowCannotWrite(name, file.errorString());
-    if (!file.commit())
-        ThrowCannotWrite(name, file.errorString());
+    QBuffer file; // some ten KB, written at once
+    file.open(QIODevice::WriteOnly);
+    WriteBytes(path, EncodePng(image, file) ? file.data() : QByteArray());
+}
+
+std::string CannotMakeFolder(const std::string& folder, int err) {
+    return "Der Ordner „" + ToValidUtf8(folder) +
+           "“ kann nicht angelegt werden: " + SystemReason(err) + ".";
+}
+
+// Why the images cannot go to `folder`: a file in its place or in its path. Empty when it is a
+// folder or can be made one.
+std::string FolderRefusal(const std::string& folder) {
+    std::error_code ec;
+    const auto type = std::filesystem::status(std::filesystem::u8path(folder), ec).type();
+    if (type == std::filesystem::file_type::directory ||
+        type == std::filesystem::file_type::not_found)
+        return {};
+    return CannotMakeFolder(folder, ec ? ec.default_error_condition().value() : EEXIST);
 }
 
 // The folder, created when missing.
-QDir MadeFolder(const std::string& folder) {
-    const QString path = chartstyle::Text(folder);
-    QDir dir(path);
-    if (!dir.mkpath(QStringLiteral(".")))
-        throw std::runtime_error(
-            QStringLiteral("Der Ordner \u201E%1\u201C kann nicht angelegt werden.")
-                .arg(path)
-                .toStdString());
-    return dir;
+void MakeFolder(const std::string& folder) {
+    if (std::string why = FolderRefusal(folder); !why.empty())
+        throw std::runtime_error(why);
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::u8path(folder), ec);
+    if (ec)
+        throw std::runtime_error(CannotMakeFolder(folder, ec.default_error_condition().value()));
 }
+
+// Qt warns on standard error when XDG_RUNTIME_DIR is not set (a cron job, su, a service) and
+// falls back to a folder shared by all runs: this run gets a private one instead.
+class PrivateRuntimeFolder {
+public:
+    PrivateRuntimeFolder() {
+#ifndef _WIN32
+        if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+            return;
+        std::string folder =
+            (std::filesystem::temp_directory_path() / "gruppenstatistik-XXXXXX").string();
+        if (mkdtemp(folder.data())) { // 0700, as Qt wants it
+            folder_ = folder;
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder_));
+        }
+#endif
+    }
+    ~PrivateRuntimeFolder() {
+        if (folder_.empty())
+            return;
+        qunsetenv("XDG_RUNTIME_DIR");
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    PrivateRuntimeFolder(const PrivateRuntimeFolder&) = delete;
+    PrivateRuntimeFolder& operator=(const PrivateRuntimeFolder&) = delete;
+
+private:
+    std::string folder_;
+};
 
 } // namespace
 
@@ -113,8 +166,13 @@ void ExportPdf(const std::string& path, StatisticsStore& store,
     WriteReportPdf(path, content);
 }
 
+std::string ChartFilePath(const std::string& folder, ChartId id, const char* suffix) {
+    return (std::filesystem::u8path(folder) / (std::string(ChartStem(id)) + "." + suffix))
+        .u8string();
+}
+
 void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height) {
-    const QDir dir = MadeFolder(folder);
+    MakeFolder(folder);
     const auto charts = DrawAllCharts(store);
     // Drawing and compressing an image is independent of the others: one worker per core.
     std::atomic<std::size_t> next{0};
@@ -124,8 +182,7 @@ void ExportPngs(const std::string& folder, StatisticsStore& store, int width, in
         for (std::size_t i; (i = next++) < charts.size();) {
             const auto& [id, chart] = charts[i];
             try {
-                WritePng(dir.filePath(QString::fromLatin1(ChartStem(id)) + ".png"), chart, width,
-                         height);
+                WritePng(ChartFilePath(folder, id, "png"), chart, width, height);
             } catch (...) {
                 const std::lock_guard<std::mutex> lock(failed);
                 if (!failure)
@@ -145,15 +202,31 @@ void ExportPngs(const std::string& folder, StatisticsStore& store, int width, in
 }
 
 void ExportSvgs(const std::string& folder, StatisticsStore& store, int width, int height) {
-    const QDir dir = MadeFolder(folder);
+    MakeFolder(folder);
     for (const auto& [id, chart] : DrawAllCharts(store))
-        SaveChart(chart, dir.filePath(QString::fromLatin1(ChartStem(id)) + ".svg"),
-                  ChartFileFormat::Svg, QSize(width, height));
+        WriteBytes(ChartFilePath(folder, id, "svg"),
+                   ChartFileBytes(chart, ChartFileFormat::Svg, QSize(width, height)));
 }
 
 void ExportCsv(const std::string& path, StatisticsStore& store) {
-    SaveBytes(chartstyle::Text(path),
-              QByteArray::fromStdString(FiguresCsv(BuildReportContent(store).charts)));
+    WriteFileAtomically(path, FiguresCsv(BuildReportContent(store).charts));
+}
+
+std::string RefusedOutput(const ExportRequest& request) {
+    std::vector<std::string> outputs = {request.pdf, request.csv};
+    for (const auto& [folder, suffix] : {std::pair(request.png, "png"), {request.svg, "svg"}}) {
+        if (folder.empty())
+            continue;
+        if (std::string why = FolderRefusal(folder); !why.empty())
+            return why;
+        for (ChartId id : kAllCharts)
+            outputs.push_back(ChartFilePath(folder, id, suffix));
+    }
+    for (const std::string& output : outputs)
+        if (!output.empty())
+            if (std::string why = OutputRefusal(output, request.inputs); !why.empty())
+                return why;
+    return {};
 }
 
 void WithQtApplication(const char* program, const std::function<void()>& work) {
@@ -165,6 +238,7 @@ void WithQtApplication(const char* program, const std::function<void()>& work) {
     int argc = 1;
     char name[] = "gruppenstatistik-report";
     char* argv[] = {program ? const_cast<char*>(program) : name, nullptr};
+    const PrivateRuntimeFolder runtime;
     QGuiApplication app(argc, argv);
     // No plugin is needed beyond the platform's, now loaded: PNG is built in, and the PDF
     // keeps its pictures lossless, so nothing looks for a JPEG writer.

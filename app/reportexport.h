@@ -2,6 +2,7 @@
 // PNG or SVG images or as their figures in CSV, drawn as on paper and without any window.
 #pragma once
 
+#include "charts.h"
 #include "store.h"
 
 #include <functional>
@@ -32,6 +33,9 @@ void ExportSvgs(const std::string& folder, StatisticsStore& store, int width, in
 // title. Complete or not at all; throws std::runtime_error.
 void ExportCsv(const std::string& path, StatisticsStore& store);
 
+// The file of chart `id` in a folder of ExportPngs or ExportSvgs: "<folder>/<chart id>.<suffix>".
+std::string ChartFilePath(const std::string& folder, ChartId id, const char* suffix);
+
 // Runs `work` with the application object Qt's drawing needs. Without a platform chosen in
 // QT_QPA_PLATFORM the minimal one (with the system's fonts) is used: no display is needed.
 void WithQtApplication(const char* program, const std::function<void()>& work);
@@ -43,6 +47,7 @@ struct ExportRequest {
     const char* program = nullptr;               // argv[0]
     std::vector<std::string> cover;              // the cover sheet's paragraphs
     const StatisticsStore* comparison = nullptr; // the PDF's comparison store, if any
+    std::vector<std::string> inputs;             // the files read, which are never written
     std::string pdf;
     std::string csv;
     std::string png;
@@ -51,6 +56,9 @@ struct ExportRequest {
     int height = kPngHeight;
 };
 inline constexpr char kExportEntry[] = "GsExportReport";
+// The first file of the request that must not be written (OutputRefusal: an input, or no
+// regular file), as its message; empty when all may be. Checked before anything is written.
+std::string RefusedOutput(const ExportRequest& request);
 // Runs the request with its Qt application; false with the German reason in `error` when it
 // fails.
 using ExportEntry = bool (*)(const ExportRequest& request, StatisticsStore& store,

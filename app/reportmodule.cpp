@@ -17,6 +17,9 @@ extern "C" bool GsExportReport(const ExportRequest& request, StatisticsStore& st
     mallopt(M_TOP_PAD, 1 << 20);
 #endif
     try {
+        error = RefusedOutput(request); // before anything is written
+        if (!error.empty())
+            return false;
         if (!request.csv.empty())
             ExportCsv(request.csv, store);
         if (request.pdf.empty() && request.png.empty() && request.svg.empty())

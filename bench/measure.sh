@@ -7,7 +7,8 @@
 #   - the same side by side with bench/peer/gnuplot_report.sh (gnuplot-nox), alternating runs:
 #     the median of the per-round ratios of the two wall times;
 #   - the eleven PNG images (1200 x 650) and the JSON report as processes;
-#   - the peak memory of loading a 1 GB file (the JSON report of a sparse file).
+#   - the peak memory of loading a 1 GB file (the JSON report of a sparse file);
+#   - the peak memory and time of refusing a 3 GB names file (--etagen, a sparse file).
 # Steps whose programs are not built are skipped with a note.
 #   bench/measure.sh [BUILD]   BUILD: the build folder, from the repository's root (default
 #                              build); RUNS=20 runs per process figure
@@ -151,4 +152,14 @@ if [ -x "$report" ]; then
   /usr/bin/time -f '%M' -o "$work/rss" "$report" --json "$work/huge.csv" >/dev/null || true
   echo "== JSON report of a 1 GB file as a process: peak memory" \
     "$(( $(cat "$work/rss") / 1024 )) MB (budget 50 MB)"
+fi
+if [ -x "$report" ]; then
+  # A 3 GB names file of holes: refused at its first line, of which a few hundred bytes are
+  # read. time(1) puts a line about the exit status first: the figures are the last line.
+  truncate -s 3G "$work/names.txt"
+  /usr/bin/time -f '%M %e' -o "$work/rss" "$report" --json --etagen "$work/names.txt" \
+    "$SAMPLE" >/dev/null 2>&1 || true
+  read -r kb seconds < <(tail -n 1 "$work/rss")
+  echo "== names file of 3 GB refused: peak memory $(( kb / 1024 )) MB (budget 10 MB)," \
+    "$seconds s"
 fi

@@ -3,18 +3,18 @@
 #include "chartdrawing.h"
 #include "chartstyle.h"
 #include "charttable.h"
+#include "errors.h"
+#include "outputfile.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
-
-#include <stdexcept>
 
 namespace {
 
@@ -31,7 +31,9 @@ bool Paint(const ChartModel& chart, QPaintDevice& device, const QRectF& target, 
     return painter.end();
 }
 
-QByteArray Encode(const ChartModel& chart, ChartFileFormat format, const QSize& size) {
+} // namespace
+
+QByteArray ChartFileBytes(const ChartModel& chart, ChartFileFormat format, const QSize& size) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     const QString title = chartstyle::Text(chart.heading());
@@ -65,14 +67,12 @@ QByteArray Encode(const ChartModel& chart, ChartFileFormat format, const QSize& 
     return painted ? buffer.data() : QByteArray();
 }
 
-} // namespace
+std::string FileNameBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 void ThrowCannotWrite(const QString& path, const QString& why) {
-    QString text =
-        QStringLiteral("Die Datei \u201E%1\u201C kann nicht geschrieben werden").arg(path);
-    if (!why.isEmpty())
-        text += QStringLiteral(": ") + why;
-    throw std::runtime_error(text.toStdString());
+    throw WriteError(FileNameBytes(path), why.toStdString());
 }
 
 std::optional<ChartFileFormat> FormatOfPath(const QString& path) {
@@ -97,19 +97,15 @@ QString SuffixOf(ChartFileFormat format) {
 }
 
 void SaveBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        ThrowCannotWrite(path, file.errorString());
-    if (file.write(bytes) != bytes.size())
-        ThrowCannotWrite(path, file.errorString());
-    if (!file.commit())
-        ThrowCannotWrite(path, file.errorString());
+    WriteFileAtomically(
+        FileNameBytes(path),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 void SaveChart(const ChartModel& chart, const QString& path, ChartFileFormat format,
                const QSize& size) {
     // Drawn completely before the file is touched: a drawing that fails leaves no file behind.
-    const QByteArray bytes = Encode(chart, format, size.expandedTo(QSize(1, 1)));
+    const QByteArray bytes = ChartFileBytes(chart, format, size.expandedTo(QSize(1, 1)));
     if (bytes.isEmpty())
         ThrowCannotWrite(path, QString());
     SaveBytes(path, bytes);

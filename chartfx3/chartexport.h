@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 class QMimeData;
 
@@ -20,15 +21,21 @@ std::optional<ChartFileFormat> FormatOfPath(const QString& path);
 // "png", "svg" or "pdf".
 QString SuffixOf(ChartFileFormat format);
 
-// Throws std::runtime_error "Die Datei „<path>“ kann nicht geschrieben werden[: <why>]".
+// The file name as the system spells it: the bytes of QFile::encodeName.
+std::string FileNameBytes(const QString& path);
+
+// Throws WriteError "Die Datei „<path>“ kann nicht geschrieben werden[: <why>]".
 [[noreturn]] void ThrowCannotWrite(const QString& path, const QString& why);
 
-// Writes `bytes` to `path` through QSaveFile: the file appears complete or not at all. Throws
-// std::runtime_error "Die Datei „…“ kann nicht geschrieben werden: <reason>".
+// Writes `bytes` to `path` (WriteFileAtomically): the file appears complete or not at all.
+// Throws WriteError "Die Datei „…“ kann nicht geschrieben werden: <reason>".
 void SaveBytes(const QString& path, const QByteArray& bytes);
 
-// Writes the chart to `path` through QSaveFile. PNG: an image of `size` pixels; SVG and PDF:
-// vector drawings whose page is `size` at 96 dpi. Throws std::runtime_error as SaveBytes.
+// The chart as the bytes of a file. PNG: an image of `size` pixels; SVG and PDF: vector
+// drawings whose page is `size` at 96 dpi. Empty when the drawing failed.
+QByteArray ChartFileBytes(const ChartModel& chart, ChartFileFormat format, const QSize& size);
+
+// Writes ChartFileBytes to `path` as SaveBytes does.
 void SaveChart(const ChartModel& chart, const QString& path, ChartFileFormat format,
                const QSize& size);
 

@@ -38,6 +38,34 @@ std::string Number(double value, int decimals) {
     return number;
 }
 
+// "-1", "+2", "-3,5": what a spreadsheet reads as a number, and so no formula.
+bool PlainNumber(const std::string& text) {
+    std::size_t i = text.front() == '+' || text.front() == '-' ? 1 : 0;
+    const auto digits = [&] {
+        const std::size_t from = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i > from;
+    };
+    if (!digits())
+        return false;
+    if (i < text.size() && (text[i] == ',' || text[i] == '.') && (++i, !digits()))
+        return false;
+    return i == text.size();
+}
+
+// A text cell (title, legend, floor name) that a spreadsheet would evaluate as a formula gets
+// a leading apostrophe, which makes it text there: one that starts with "=", "@", a tab or a
+// CR, or with "+" or "-" and is no plain number. A floor named "-1" stays as it is.
+std::string TextCell(const std::string& text) {
+    if (text.empty())
+        return text;
+    const char c = text.front();
+    const bool formula = c == '=' || c == '@' || c == '\t' || c == '\r' ||
+                         ((c == '+' || c == '-') && !PlainNumber(text));
+    return formula ? "'" + text : text;
+}
+
 void AppendRow(std::string& out, const std::vector<std::string>& fields, char separator) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
@@ -51,15 +79,15 @@ void AppendRow(std::string& out, const std::vector<std::string>& fields, char se
 
 std::string FiguresTable(const ChartModel& chart, char separator) {
     std::string out;
-    std::vector<std::string> row{chart.categoryAxisTitle()};
+    std::vector<std::string> row{TextCell(chart.categoryAxisTitle())};
     std::size_t rows = chart.categories.size();
     for (const ChartSeries& s : chart.series) {
-        row.push_back(s.legend);
+        row.push_back(TextCell(s.legend));
         rows = std::max(rows, s.values.size());
     }
     AppendRow(out, row, separator);
     for (std::size_t i = 0; i < rows; ++i) {
-        row.assign(1, i < chart.categories.size() ? chart.categories[i] : std::string());
+        row.assign(1, i < chart.categories.size() ? TextCell(chart.categories[i]) : std::string());
         for (const ChartSeries& s : chart.series)
             row.push_back(i < s.values.size() ? Number(s.values[i], chart.decimals)
                                               : std::string());
@@ -81,7 +109,7 @@ std::string FiguresCsv(const std::vector<ChartModel>& charts) {
     for (std::size_t i = 0; i < charts.size(); ++i) {
         if (i > 0)
             out += kLineEnd;
-        AppendRow(out, {charts[i].heading()}, ';');
+        AppendRow(out, {TextCell(charts[i].heading())}, ';');
         out += FiguresTable(charts[i], ';');
     }
     return out;

@@ -11,6 +11,8 @@
 // value). Values carry the chart's decimals with a decimal comma and no thousands separators.
 // A field holding the separator, a quote, a line end or outer blanks is quoted ("..." with
 // doubled quotes), which both German Excel and the clipboard's table readers understand.
+// A text that a spreadsheet would take for a formula ("=1+1", "+A1", "@SUM(1)") is written
+// with a leading apostrophe; numbers, and floors named "-1" or "-2", stay as they are.
 // Lines end in CR LF; texts stay UTF-8.
 std::string FiguresTable(const ChartModel& chart, char separator);
 

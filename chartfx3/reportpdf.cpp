@@ -1,20 +1,21 @@
 #include "reportpdf.h"
 
 #include "chartdrawing.h"
-#include "chartexport.h"
 #include "chartstyle.h"
 #include "coverpage.h"
+#include "errors.h"
 #include "keyfigurepage.h"
 #include "memowrap.h"
+#include "outputfile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
-#include <stdexcept>
+#include <string_view>
 
 namespace {
 
@@ -25,13 +26,14 @@ constexpr std::int16_t kPrintGap = 200;
 
 void WriteReportPdf(const std::string& path, const ReportContent& content) {
     const QString target = chartstyle::Text(path);
+    const auto failed = [&path] { throw WriteError(path, std::string()); };
     QStringList paragraphs;
     for (const std::string& line : content.coverParagraphs)
         paragraphs << chartstyle::Text(line);
 
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        ThrowCannotWrite(target, file.errorString());
+    // Drawn in memory (some hundred KB) and written at once: the file is complete or untouched.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&file);
         pdf.setResolution(kCoverResolution);
@@ -42,18 +44,18 @@ void WriteReportPdf(const std::string& path, const ReportContent& content) {
                                       QMarginsF(10, 10, 10, 10), QPageLayout::Point));
         QPainter painter;
         if (!painter.begin(&pdf))
-            ThrowCannotWrite(target, QString());
+            failed();
         PaintCoverSheet(painter, LogoBitmap(), WrapLikeMemo(paragraphs));
         // The key figures upright after the cover, half an inch inside the printable area.
         if (!pdf.newPage())
-            ThrowCannotWrite(target, QString());
+            failed();
         const double inset = kCoverResolution / 2.0;
         PaintKeyFigurePage(
             painter, QRectF(0, 0, pdf.width(), pdf.height()).adjusted(inset, inset, -inset, -inset),
             kCoverResolution, chartstyle::Text(content.keyFigureTitle), content.keyFigures);
         if (!content.comparisonFigures.empty()) {
             if (!pdf.newPage())
-                ThrowCannotWrite(target, QString());
+                failed();
             PaintKeyFigurePage(
                 painter,
                 QRectF(0, 0, pdf.width(), pdf.height()).adjusted(inset, inset, -inset, -inset),
@@ -66,11 +68,11 @@ void WriteReportPdf(const std::string& path, const ReportContent& content) {
             chart.bottomGap = kPrintGap;
             pdf.setPageOrientation(QPageLayout::Landscape);
             if (!pdf.newPage())
-                ThrowCannotWrite(target, QString());
+                failed();
             PaintChart(chart, painter, QRectF(0, 0, pdf.width(), pdf.height()), kCoverResolution);
         }
         painter.end();
     }
-    if (!file.commit())
-        ThrowCannotWrite(target, file.errorString());
+    WriteFileAtomically(path, std::string_view(file.data().constData(),
+                                               static_cast<std::size_t>(file.data().size())));
 }

@@ -21,7 +21,8 @@ struct ReportContent {
 
 // Writes the report (cover page, key-figure page, the comparison page when there are comparison
 // figures, then one landscape page per chart, vector)
-// through QSaveFile; throws std::runtime_error (German) when it cannot be written. The cover is
+// through WriteFileAtomically to `path` (bytes, as the system spells the name); throws
+// WriteError (German, naming the file) when it cannot be written. The cover is
 // laid out as the main window prints it, lines broken where its memo breaks them; each chart has
 // the gaps of a print.
 void WriteReportPdf(const std::string& path, const ReportContent& content);

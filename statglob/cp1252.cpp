@@ -102,6 +102,43 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+std::string ToValidUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<std::uint8_t>(text[i]);
+        // Lead byte: continuation bytes, payload bits, the smallest character of this length.
+        std::size_t extra = 0;
+        char32_t c = 0, min = 0;
+        if (b < 0x80) {
+            out += text[i++];
+            continue;
+        } else if ((b & 0xE0) == 0xC0) {
+            extra = 1, c = b & 0x1F, min = 0x80;
+        } else if ((b & 0xF0) == 0xE0) {
+            extra = 2, c = b & 0x0F, min = 0x800;
+        } else if ((b & 0xF8) == 0xF0) {
+            extra = 3, c = b & 0x07, min = 0x10000;
+        }
+        std::size_t k = 1;
+        for (; extra > 0 && k <= extra && i + k < text.size(); ++k) {
+            const auto t = static_cast<std::uint8_t>(text[i + k]);
+            if ((t & 0xC0) != 0x80)
+                break;
+            c = (c << 6) | (t & 0x3F);
+        }
+        if (extra == 0 || k <= extra || c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+            out += "\xEF\xBF\xBD"; // U+FFFD for the lead byte; the next byte starts afresh
+            ++i;
+            continue;
+        }
+        out.append(text.substr(i, extra + 1));
+        i += extra + 1;
+    }
+    return out;
+}
+
 std::string Utf8CutBytes(std::string_view utf8, std::size_t maxBytes) {
     if (utf8.size() <= maxBytes)
         return std::string(utf8);

@@ -21,7 +21,75 @@ std::string ConversionText(std::string_view field) {
 
 } // namespace
 
+std::string SystemReason(int err) {
+    switch (err) {
+    case ENOENT:
+        return "Datei oder Ordner nicht gefunden";
+    case EACCES:
+    case EPERM:
+        return "Zugriff verweigert";
+    case EROFS:
+        return "Dateisystem nur lesbar";
+    case ENOTDIR:
+        return "ein Teil des Pfades ist kein Ordner";
+    case EISDIR:
+        return "ein Ordner, keine Datei";
+    case ENOSPC:
+        return "kein Speicherplatz mehr frei";
+#ifdef EDQUOT
+    case EDQUOT:
+        return "Speicherkontingent erschöpft";
+#endif
+    case EFBIG:
+        return "Datei zu groß";
+    case EMLINK:
+        return "zu viele Verknüpfungen";
+#ifdef ELOOP
+    case ELOOP:
+        return "zu viele symbolische Verknüpfungen";
+#endif
+    case ENAMETOOLONG:
+        return "Name zu lang";
+    case EMFILE:
+    case ENFILE:
+        return "zu viele Dateien geöffnet";
+    case EIO:
+        return "Ein-/Ausgabefehler des Datenträgers";
+    case EBUSY:
+#ifdef ETXTBSY
+    case ETXTBSY:
+#endif
+        return "Datei wird gerade benutzt";
+    case EEXIST:
+        return "Datei besteht bereits";
+    case EXDEV:
+        return "anderes Dateisystem";
+    case EINVAL:
+        return "ungültiger Name";
+    case ENXIO:
+    case ENODEV:
+        return "Gerät nicht vorhanden";
+    case EPIPE:
+        return "Empfänger geschlossen";
+    default:
+        return "Systemfehler " + std::to_string(err);
+    }
+}
+
 IoError::IoError(int code) : std::runtime_error(TextFor(code)), code_(code) {}
+
+IoError::IoError(int code, const std::string& path, const std::string& reason)
+    : std::runtime_error(TextFor(code) + (reason.empty() ? "" : " (" + reason + ")") +
+                         (path.empty() ? "" : ": „" + ToValidUtf8(path) + "“")),
+      code_(code) {}
+
+IoError IoError::FromErrno(int err, const std::string& path) {
+    const int code = CodeFromErrno(err);
+    // The standard texts of these say all there is.
+    const bool said = err == ENOENT || err == EACCES || err == EPERM || err == ENOSPC ||
+                      err == EMFILE || err == ENFILE;
+    return IoError(code, path, said ? std::string() : SystemReason(err));
+}
 
 std::string IoError::TextFor(int code) {
     switch (code) {
@@ -71,6 +139,15 @@ int IoError::CodeFromErrno(int err) {
         return 1000 + err;
     }
 }
+
+WriteError::WriteError(const std::string& path, int err) : WriteError(path, SystemReason(err)) {
+    err_ = err;
+}
+
+WriteError::WriteError(const std::string& path, const std::string& reason)
+    : std::runtime_error("Die Datei „" + ToValidUtf8(path) + "“ kann nicht geschrieben werden" +
+                         (reason.empty() ? "" : ": " + reason)),
+      reason_(reason) {}
 
 ConversionError::ConversionError(std::string_view field)
     : std::runtime_error(ConversionText(field)) {}

@@ -5,10 +5,19 @@
 #include <string>
 #include <string_view>
 
+// The operating system's reason for an errno value, in German ("Zugriff verweigert", "kein
+// Speicherplatz mehr frei", ...); "Systemfehler <n>" for values without a text of their own.
+std::string SystemReason(int err);
+
 // Input/output error of a text-file operation, with the runtime's code and its standard text.
 class IoError : public std::runtime_error {
 public:
     explicit IoError(int code);
+    // Naming the file: "<standard text>[ (<reason>)]: „<path>“", the reason where the standard
+    // text alone would hide it (a read-only file system behind "Dateizugriff verweigert").
+    IoError(int code, const std::string& path, const std::string& reason = {});
+    // The error of a failed system call on `path`.
+    static IoError FromErrno(int err, const std::string& path);
     int code() const { return code_; }
 
     // The standard text for a code: "Datei nicht gefunden" for 2, "I/O-Fehler %d" for unknown
@@ -20,6 +29,19 @@ public:
 
 private:
     int code_;
+};
+
+// A file that cannot be written: "Die Datei „<path>“ kann nicht geschrieben werden: <reason>".
+class WriteError : public std::runtime_error {
+public:
+    WriteError(const std::string& path, int err); // the reason from errno
+    WriteError(const std::string& path, const std::string& reason);
+    int error() const { return err_; } // errno; 0 when the refusal is the program's own
+    const std::string& reason() const { return reason_; }
+
+private:
+    int err_ = 0;
+    std::string reason_;
 };
 
 // A field of the statistics file that is not an integer. Once the reader knows where the

@@ -2,6 +2,7 @@
 
 #include "cp1252.h"
 #include "errors.h"
+#include "outputfile.h"
 #include "textfile.h"
 
 #include <cstdlib>
@@ -74,24 +75,15 @@ void WriteLastDir(const std::string& path, const std::string& lastDir) {
     if (target.has_parent_path() && !fs::exists(target.parent_path(), ec)) {
         fs::create_directories(target.parent_path(), ec);
         if (ec)
-            throw IoError(IoError::CodeFromErrno(ec.value()));
+            throw IoError::FromErrno(ec.default_error_condition().value(),
+                                     target.parent_path().u8string());
     }
-    const std::string temp = path + ".tmp";
-    {
-        TextFile file(temp);
-        file.Rewrite();
-        try {
-            file.Write(Utf8CutBytes(lastDir, kMaxLastDir));
-            file.Close();
-        } catch (...) {
-            fs::remove(fs::u8path(temp), ec);
-            throw;
-        }
-    }
-    fs::rename(fs::u8path(temp), target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(fs::u8path(temp), ignored);
-        throw IoError(IoError::CodeFromErrno(ec.value()));
+    try {
+        // A unique temporary name: two programs closing at once leave one folder, never a mix.
+        WriteFileAtomically(path, Utf8CutBytes(lastDir, kMaxLastDir));
+    } catch (const WriteError& e) {
+        if (e.error() == 0) // no regular file in its place, left alone
+            throw IoError(5, path, e.reason());
+        throw IoError::FromErrno(e.error(), path);
     }
 }

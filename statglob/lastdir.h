@@ -14,7 +14,8 @@ std::string DefaultLastDirPath();
 // Throws IoError (code 2 when the file does not exist).
 std::string ReadLastDir(const std::string& path);
 
-// Writes `lastDir` without a line end. The text goes to a temporary file beside it first and
-// replaces the old file only when complete. The folder is created when missing.
-// Throws IoError.
+// Writes `lastDir` without a line end. The text goes to a file of a unique temporary name
+// beside it first and replaces the old file only when complete. The folder is created when
+// missing. Anything but a regular file in its place is left alone (IoError 5).
+// Throws IoError naming the file.
 void WriteLastDir(const std::string& path, const std::string& lastDir);

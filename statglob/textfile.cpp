@@ -1,6 +1,7 @@
 #include "textfile.h"
 
 #include "errors.h"
+#include "outputfile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,12 +14,12 @@ namespace {
 constexpr char kCtrlZ = 26;
 constexpr std::size_t kBufferSize = 64 * 1024;
 
-std::FILE* OpenFile(const std::string& path, bool forWriting) {
+std::FILE* OpenFile(const std::string& path) {
     errno = 0;
 #ifdef _WIN32
-    return _wfopen(std::filesystem::u8path(path).c_str(), forWriting ? L"wb" : L"rb");
+    return _wfopen(std::filesystem::u8path(path).c_str(), L"rb");
 #else
-    return std::fopen(path.c_str(), forWriting ? "wb" : "rb");
+    return std::fopen(path.c_str(), "rb");
 #endif
 }
 
@@ -32,15 +33,13 @@ TextFile::~TextFile() {
 }
 
 void TextFile::Fail(int err) {
-    throw IoError(IoError::CodeFromErrno(err ? err : EIO));
+    throw IoError::FromErrno(err ? err : EIO, path_);
 }
 
-void TextFile::RequireOpen(bool forWriting) {
-    // Like the runtime: an operation on a file not open in that mode is error 103/104/105.
+void TextFile::RequireOpen() {
+    // Like the runtime: an operation on a file that is not open is error 103.
     if (!file_)
         throw IoError(103);
-    if (writing_ != forWriting)
-        throw IoError(forWriting ? 105 : 104);
 }
 
 void TextFile::Reset() {
@@ -49,29 +48,14 @@ void TextFile::Reset() {
     if (path_.empty())
         throw IoError(2);
     // Only plain files are read: a pipe would block the open, a device never end.
-    std::error_code ec;
-    const auto type = std::filesystem::status(std::filesystem::u8path(path_), ec).type();
-    if (!ec && type != std::filesystem::file_type::regular)
-        throw IoError(5);
-    file_ = OpenFile(path_, false);
+    if (const std::string why = NoRegularFile(path_); !why.empty())
+        throw IoError(5, path_, why);
+    file_ = OpenFile(path_);
     if (!file_)
         Fail(errno);
-    writing_ = false;
     end_ = false;
     buf_.resize(kBufferSize);
     pos_ = len_ = 0;
-}
-
-void TextFile::Rewrite() {
-    if (file_)
-        Close();
-    if (path_.empty())
-        throw IoError(2);
-    file_ = OpenFile(path_, true);
-    if (!file_)
-        Fail(errno);
-    writing_ = true;
-    end_ = false;
 }
 
 bool TextFile::Fill() {
@@ -92,7 +76,7 @@ bool TextFile::Fill() {
 }
 
 bool TextFile::Eof() {
-    RequireOpen(false);
+    RequireOpen();
     if (!Fill())
         return true;
     if (buf_[pos_] == kCtrlZ) {
@@ -104,7 +88,7 @@ bool TextFile::Eof() {
 }
 
 template <typename Sink> void TextFile::ScanLine(Sink&& sink) {
-    RequireOpen(false);
+    RequireOpen();
     while (Fill()) {
         const char* begin = buf_.data() + pos_;
         const char* end = buf_.data() + len_;
@@ -138,13 +122,6 @@ std::string TextFile::ReadLine(std::size_t limit, bool* cut) {
     if (cut)
         *cut = longer;
     return line;
-}
-
-void TextFile::Write(std::string_view text) {
-    RequireOpen(true);
-    errno = 0;
-    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size())
-        Fail(errno);
 }
 
 void TextFile::Close() {

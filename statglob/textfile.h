@@ -15,25 +15,22 @@ public:
     TextFile(const TextFile&) = delete;
     TextFile& operator=(const TextFile&) = delete;
 
-    void Reset();   // open for reading
-    void Rewrite(); // create for writing, replacing an existing file
+    void Reset(); // open for reading
     bool Eof();
     // Reads up to the next line end; at the end of the file the line is empty. Of a line
     // longer than `limit` only its first `limit` bytes are kept (the rest is read past), and
     // `cut`, when given, says so.
     std::string ReadLine(std::size_t limit = std::string::npos, bool* cut = nullptr);
-    void Write(std::string_view text);
     void Close();
 
 private:
     template <typename Sink> void ScanLine(Sink&& sink);
     bool Fill(); // false at the end of the data
     void Fail(int err);
-    void RequireOpen(bool forWriting);
+    void RequireOpen();
 
     std::string path_;
     std::FILE* file_ = nullptr;
-    bool writing_ = false;
     bool end_ = false; // physical end or Ctrl-Z reached
     std::vector<char> buf_;
     std::size_t pos_ = 0;

@@ -1,8 +1,15 @@
 #include "errorbox.h"
 
+#include "chartexport.h"
 #include "errors.h"
+#include "outputfile.h"
 
+#include <QFileInfo>
 #include <QMessageBox>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -15,6 +22,21 @@ void ShowMessageBox(const QString& text, QWidget* parent) {
 ErrorPresenter& Presenter() {
     static ErrorPresenter presenter = ShowMessageBox;
     return presenter;
+}
+
+bool AskOverwrite(const QString& path, QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle),
+                    QStringLiteral("Die Datei \u201E%1\u201C existiert bereits.\nSoll sie "
+                                   "\u00FCberschrieben werden?")
+                        .arg(path),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+OverwriteQuestion& Question() {
+    static OverwriteQuestion question = AskOverwrite;
+    return question;
 }
 
 } // namespace
@@ -57,5 +79,23 @@ bool RunHandler(const std::function<void()>& handler, QWidget* parent) {
 ErrorPresenter SetErrorPresenter(ErrorPresenter presenter) {
     ErrorPresenter previous = std::move(Presenter());
     Presenter() = std::move(presenter);
+    return previous;
+}
+
+bool MayWrite(const QString& path, const QStringList& inputs, QWidget* parent) {
+    std::vector<std::string> files;
+    for (const QString& input : inputs)
+        files.push_back(FileNameBytes(input));
+    if (const std::string why = OutputRefusal(FileNameBytes(path), files); !why.empty())
+        throw std::runtime_error(why);
+    if (!QFileInfo::exists(path))
+        return true;
+    const OverwriteQuestion& question = Question();
+    return (question ? question : AskOverwrite)(path, parent);
+}
+
+OverwriteQuestion SetOverwriteQuestion(OverwriteQuestion question) {
+    OverwriteQuestion previous = std::move(Question());
+    Question() = std::move(question);
     return previous;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <exception>
 #include <functional>
@@ -38,3 +39,15 @@ inline auto Guarded(QWidget* parent, std::function<void()> handler) {
 // text (after ErrorBoxText). Returns the one in force before.
 using ErrorPresenter = std::function<void(const QString& text, QWidget* parent)>;
 ErrorPresenter SetErrorPresenter(ErrorPresenter presenter);
+
+// The save dialogs' rule for the path chosen, before anything is written: a path that names
+// one of `inputs` (the statistics and the comparison file) or no regular file is refused with a
+// WriteError naming it; an existing file is replaced only when the user says so. The dialogs
+// themselves ask nothing, so that the question comes after the refusal and names the file
+// that is really written (with its suffix). False: the user keeps the file.
+bool MayWrite(const QString& path, const QStringList& inputs, QWidget* parent = nullptr);
+
+// Who answers "Die Datei „…“ existiert bereits. Soll sie überschrieben werden?" (Ja/Nein);
+// tests put a recorder here instead of a modal box. Returns the one in force before.
+using OverwriteQuestion = std::function<bool(const QString& path, QWidget* parent)>;
+OverwriteQuestion SetOverwriteQuestion(OverwriteQuestion question);

@@ -3,10 +3,12 @@
 #include "errorbox.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTimer>
 
-Program::Program(StatisticsStore& store, const QStringList& arguments)
+#include <filesystem>
+#include <system_error>
+
+Program::Program(StatisticsStore& store, const std::vector<std::string>& arguments)
     : main_(store), chart_(), floorNames_(store) {
     haupt = &main_;
     StatDlg = &chart_;
@@ -18,8 +20,8 @@ Program::Program(StatisticsStore& store, const QStringList& arguments)
                      &QCoreApplication::quit);
     main_.show();
 
-    const QString file = FileArgument(arguments);
-    if (!file.isEmpty())
+    const std::string file = FileArgument(arguments);
+    if (!file.empty())
         QTimer::singleShot(0, &main_, [this, file] {
             RunHandler([this, &file] { main_.OpenStatisticsFile(file); }, &main_);
         });
@@ -31,9 +33,12 @@ Program::~Program() {
     haupt = nullptr;
 }
 
-QString Program::FileArgument(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        if (!arguments[i].startsWith(QLatin1Char('-')))
-            return QFileInfo(arguments[i]).absoluteFilePath();
+std::string Program::FileArgument(const std::vector<std::string>& arguments) {
+    for (std::size_t i = 1; i < arguments.size(); ++i)
+        if (!arguments[i].empty() && arguments[i][0] != '-') {
+            std::error_code ec;
+            const auto path = std::filesystem::absolute(std::filesystem::u8path(arguments[i]), ec);
+            return ec ? arguments[i] : path.lexically_normal().u8string();
+        }
     return {};
 }

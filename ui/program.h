@@ -6,23 +6,24 @@
 #include "statetag.h"
 #include "statistik.h"
 
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 class Program {
 public:
     // Creates the main window, the chart window and the floor names dialog, reached through
     // haupt, StatDlg and EtageDlg; shows the main window; the file named in `arguments` (the
-    // first that is not an option) is opened as soon as the event loop runs. Closing the main
-    // window quits the loop.
-    Program(StatisticsStore& store, const QStringList& arguments);
+    // first that is not an option; the bytes as the system passed them, so that a name in
+    // Latin-1 opens too) is opened as soon as the event loop runs. Closing the main window
+    // quits the loop.
+    Program(StatisticsStore& store, const std::vector<std::string>& arguments);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
     // The first argument after the program's name that is not an option, as an absolute path;
     // empty when there is none.
-    static QString FileArgument(const QStringList& arguments);
+    static std::string FileArgument(const std::vector<std::string>& arguments);
 
 private:
     Thaupt main_;

@@ -157,7 +157,9 @@ TStatDlg::TStatDlg(QWidget* parent)
 
     saveChooser_ = [this](const QString& caption, const QString& proposed, const QString& filters,
                           QString& filter) {
-        return QFileDialog::getSaveFileName(this, caption, proposed, filters, &filter);
+        // MayWrite asks, after the suffix is added and the inputs are refused.
+        return QFileDialog::getSaveFileName(this, caption, proposed, filters, &filter,
+                                            QFileDialog::DontConfirmOverwrite);
     };
     previewRunner_ = [](QPrintPreviewDialog& dialog) { dialog.exec(); };
 }
@@ -196,8 +198,10 @@ void TStatDlg::resizeEvent(QResizeEvent* event) {
     OKBtn->setGeometry(kOKPlace.translated(grown.width(), grown.height()));
 }
 
-void TStatDlg::SetChartOrigin(const QString& statisticsFile, ChartId chart) {
+void TStatDlg::SetChartOrigin(const QString& statisticsFile, ChartId chart,
+                              const QString& comparisonFile) {
     statisticsFile_ = statisticsFile;
+    comparisonFile_ = comparisonFile;
     chartName_ = QString::fromUtf8(ChartFileName(chart));
 }
 
@@ -215,7 +219,7 @@ QSize TStatDlg::ExportSize() const {
 
 QString TStatDlg::ChooseSavePath(const QString& caption, const QString& proposedSuffix,
                                  const QString& filters, QString& filter,
-                                 const std::function<QString()>& suffixOfFilter) const {
+                                 const std::function<QString()>& suffixOfFilter) {
     QString path = saveChooser_
                        ? saveChooser_(caption, ProposedPath(proposedSuffix), filters, filter)
                        : QString();
@@ -223,11 +227,7 @@ QString TStatDlg::ChooseSavePath(const QString& caption, const QString& proposed
         return path;
     path = WithSuffix(path, suffixOfFilter ? suffixOfFilter() : proposedSuffix);
     // A name typed without its suffix could hit the statistics file: that is never overwritten.
-    if (!statisticsFile_.isEmpty() &&
-        QFileInfo(path) == QFileInfo(QDir::fromNativeSeparators(statisticsFile_)))
-        throw std::runtime_error("Die Statistikdatei kann nicht \xC3\xBC"
-                                 "berschrieben werden");
-    return path;
+    return MayWrite(path, {statisticsFile_, comparisonFile_}, this) ? path : QString();
 }
 
 void TStatDlg::KopierenActionClick() {

@@ -66,8 +66,10 @@ public:
     void DruckvorschauActionClick();
 
     // Where the chart shown comes from, for the names the save dialogs propose
-    // ("<folder>/<file stem>_<chart>.<suffix>").
-    void SetChartOrigin(const QString& statisticsFile, ChartId chart);
+    // ("<folder>/<file stem>_<chart>.<suffix>"); the statistics and the comparison file are
+    // never written (MayWrite).
+    void SetChartOrigin(const QString& statisticsFile, ChartId chart,
+                        const QString& comparisonFile = {});
     // The path a save dialog proposes for a file with this suffix.
     QString ProposedPath(const QString& suffix) const;
 
@@ -80,13 +82,15 @@ protected:
 private:
     QSize ExportSize() const;
     // The save dialog's path with the suffix of the filter chosen (suffixOfFilter, or else
-    // proposedSuffix); empty when cancelled. Throws when it names the statistics file.
+    // proposedSuffix); empty when cancelled or when the user keeps an existing file. Throws
+    // when it names an input or no regular file.
     QString ChooseSavePath(const QString& caption, const QString& proposedSuffix,
                            const QString& filters, QString& filter,
-                           const std::function<QString()>& suffixOfFilter = {}) const;
+                           const std::function<QString()>& suffixOfFilter = {});
 
     bool placed_ = false; // centred once, when first shown
     QString statisticsFile_;
+    QString comparisonFile_;
     QString chartName_ = QStringLiteral("Diagramm");
     SaveChooser saveChooser_;
     PreviewRunner previewRunner_;

@@ -1,5 +1,6 @@
 #include "statistik.h"
 
+#include "chartexport.h"
 #include "chartprinting.h"
 #include "comparison.h"
 #include "coverprint.h"
@@ -234,8 +235,10 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     };
     printerSource_ = DefaultCoverPrinter;
     reportChooser_ = [this](const QString& proposed) {
+        // MayWrite asks, after the suffix is added and the inputs are refused.
         return QFileDialog::getSaveFileName(this, QStringLiteral("Bericht als PDF speichern"),
-                                            proposed, QStringLiteral("PDF-Dokument (*.pdf)"));
+                                            proposed, QStringLiteral("PDF-Dokument (*.pdf)"),
+                                            nullptr, QFileDialog::DontConfirmOverwrite);
     };
     chartWindow_ = StatDlgChartWindow();
 
@@ -299,14 +302,18 @@ void Thaupt::FormCreate() {
     } catch (const IoError& e) {
         if (e.code() == 2) // no file yet: the first start, nothing to report
             return;
-        throw;
+        // Unreadable, or no regular file (a folder, a device): left alone, and said once.
+        lastDirKept_ = false;
+        throw std::runtime_error(std::string(e.what()) + ".\nDer zuletzt ge\xC3\xB6"
+                                                         "ffnete Ordner wird nicht gespeichert.");
     }
     store_.LastDir = Utf8CutBytes(lastDir, decltype(store_.LastDir)::Capacity);
     ShowLastDir();
 }
 
 void Thaupt::FormClose() {
-    WriteLastDir(DefaultLastDirPath(), store_.LastDir.str());
+    if (lastDirKept_)
+        WriteLastDir(DefaultLastDirPath(), store_.LastDir.str());
 }
 
 void Thaupt::closeEvent(QCloseEvent* event) {
@@ -334,7 +341,10 @@ void Thaupt::OpenBtnClick() {
 }
 
 void Thaupt::OpenStatisticsFile(const QString& path) {
-    const std::string nativePath = QDir::toNativeSeparators(path).toStdString();
+    OpenStatisticsFile(FileNameBytes(QDir::toNativeSeparators(path)));
+}
+
+void Thaupt::OpenStatisticsFile(const std::string& nativePath) {
     try {
         LoadStatisticsFile(store_, nativePath, [this] {
             ShowLastDir();
@@ -415,13 +425,15 @@ void Thaupt::ReportBtnClick() {
         return;
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
         path += QStringLiteral(".pdf");
+    if (!MayWrite(path, {FromUtf8(store_.FileName.str()), ComparisonFile()}, this))
+        return;
     ReportContent content = BuildReportContent(store_);
     content.coverParagraphs.clear();
     for (const QString& paragraph : DatenMemo->toPlainText().split(QLatin1Char('\n')))
         content.coverParagraphs.push_back(paragraph.toStdString());
     if (vergleich_)
         AddComparison(content, store_, *vergleich_);
-    WriteReportPdf(path.toStdString(), content);
+    WriteReportPdf(FileNameBytes(path), content);
 }
 
 void Thaupt::PrinterSetupBtnClick() {
@@ -451,7 +463,7 @@ void Thaupt::DrawChartOf(ChartId id) {
     CheckMark(outcome.checkMark)->setEnabled(true);
     if (outcome.enablesWaitingTime)
         w_timeBtn->setEnabled(true);
-    emit chartDrawn(FromUtf8(store_.FileName.str()), id);
+    emit chartDrawn(FromUtf8(store_.FileName.str()), id, ComparisonFile());
 }
 
 void Thaupt::count_hourBtnClick() {
@@ -527,8 +539,12 @@ void Thaupt::VergleichBtnClick() {
         OpenComparisonFile(path);
 }
 
+QString Thaupt::ComparisonFile() const {
+    return vergleich_ ? FromUtf8(vergleich_->FileName.str()) : QString();
+}
+
 void Thaupt::OpenComparisonFile(const QString& path) {
-    vergleich_ = LoadComparisonStore(QDir::toNativeSeparators(path).toStdString());
+    vergleich_ = LoadComparisonStore(FileNameBytes(QDir::toNativeSeparators(path)));
     ShowComparison();
     ShowKeyFigures(false);
 }

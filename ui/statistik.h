@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 class QFileDialog;
 class QFrame;
@@ -119,8 +120,10 @@ public:
     const StatisticsStore* ComparisonStore() const { return vergleich_ ? &*vergleich_ : nullptr; }
 
     // The open-file flow after the dialog: read, set the buttons, parse, cover sheet, floor
-    // names dialog. Also what a file named on the command line goes through.
+    // names dialog. Also what a file named on the command line goes through, with its name's
+    // bytes as given (a Latin-1 name too).
     void OpenStatisticsFile(const QString& path);
+    void OpenStatisticsFile(const std::string& nativePath);
 
     // The key-figures window, built on the first press of KennzahlenBtn; null before.
     TKennzahlenDlg* KennzahlenDlg() const { return kennzahlen_; }
@@ -141,8 +144,9 @@ public:
 signals:
     // The window was closed: the run ends.
     void closed();
-    // A chart button drew its chart from the statistics file (a path, as loaded).
-    void chartDrawn(const QString& statisticsFile, ChartId chart);
+    // A chart button drew its chart from the statistics file (a path, as loaded), beside the
+    // comparison file when one is loaded.
+    void chartDrawn(const QString& statisticsFile, ChartId chart, const QString& comparisonFile);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -156,6 +160,7 @@ private:
     void ShowKeyFigures(bool evenIfHidden);
     void ShowComparison();
     QString ChooseFile();
+    QString ComparisonFile() const; // its path, empty when none is loaded
 
     StatisticsStore& store_;
     QImage logo_;
@@ -167,6 +172,9 @@ private:
     PrinterSource printerSource_;
     TKennzahlenDlg* kennzahlen_ = nullptr;
     std::optional<StatisticsStore> vergleich_;
+    // False when the last-directory file could not be read for another reason than its
+    // absence (no regular file, no permission): it is then left as it is.
+    bool lastDirKept_ = true;
 };
 
 // The one main window of the run.

@@ -22,7 +22,7 @@ std::map<std::string, nlohmann::json> By(const char* key, const nlohmann::json& 
 TEST(ReportTool, WorkedExampleAsJsonWithCoverFieldsAndFloorNames) {
     TempDir dir;
     const std::string path = dir.write("beispiel.csv", WorkedExampleFile());
-    const std::string names = dir.write("namen.txt", "\xEF\xBB\xBFTiefgarage\r\nFoyer Süd\n");
+    const std::string names = dir.write("namen.txt", "\xEF\xBB\xBFTiefgarage\rFoyer Süd\n");
     const ToolRun run = RunTool("--json --kunde 'Stadtwerke Süd' --kommission K-4711 --etagen " +
                                 names + " " + path);
     ASSERT_EQ(run.status, 0) << run.out;
@@ -88,8 +88,15 @@ TEST(ReportTool, ErrorsAndUsage) {
     std::string bytes = WorkedExampleFile();
     const std::string bad = dir.write("bad.csv", bytes.replace(bytes.find("350"), 3, "3x0"));
     const std::string good = dir.write("gut.csv", WorkedExampleFile());
-    const std::string longName = dir.write("lang.txt", "KG\nErdgeschoss\n");
+    const std::string longName = dir.write("lang.txt", "KG\r\nErdgeschoss\r\n");
     const std::string omega = dir.write("omega.txt", "KG\nEG\n\xCE\xA9\n");
+    // The names file: read only as far as the rules need, its bad line quoted briefly.
+    int n = 0;
+    const auto names = [&](const std::string& bytes) {
+        return dir.write("namen" + std::to_string(++n) + ".txt", bytes);
+    };
+    const std::string line41 = JoinLines(std::vector<std::string>(41, "E"), "\n");
+    std::string nul(64 << 20, '\0'); // a file of holes, as truncate makes it
     const struct {
         std::string args;
         int status;
@@ -104,7 +111,28 @@ TEST(ReportTool, ErrorsAndUsage) {
          longName + ", Zeile 2: „Erdgeschoss“ ist länger als 10 Zeichen"},
         {"--etagen " + omega + " " + good, 1,
          omega + ", Zeile 3: „Ω“ enthält Zeichen außerhalb von Windows-1252"},
-        {"--etagen " + dir.file("fehlt.txt") + " " + good, 1, "Datei nicht gefunden"},
+        {"--etagen " + dir.file("fehlt.txt") + " " + good, 1,
+         "Datei nicht gefunden: „" + dir.file("fehlt.txt") + "“"},
+        {"--etagen " +
+             names("KG\nA\x1B"
+                   "B\n") +
+             " " + good,
+         1, "Zeile 2: „A?B“ enthält ein Steuerzeichen"},
+        {"--etagen " + names("C\xC2\x81\n") + " " + good, 1,
+         "Zeile 1: „C?“ enthält ein Steuerzeichen"},
+        {"--etagen " + names(std::string("N\0L\n", 4)) + " " + good, 1,
+         "Zeile 1: „N?L“ enthält ein Steuerzeichen"},
+        {"--etagen " + names("KG\rM\xFCller\r") + " " + good, 1,
+         "Zeile 2: „M\xEF\xBF\xBDller“ ist kein UTF-8-Text"},
+        {"--etagen " + names(line41) + " " + good, 1, "Zeile 41: mehr als 40 Etagen"},
+        {"--etagen " + names("KG\n" + std::string(1 << 20, 'x')) + " " + good, 1,
+         "Zeile 2: „" + std::string(40, 'x') + "…“ ist länger als 10 Zeichen\n"},
+        {"--etagen " + names(nul) + " " + good, 1,
+         "Zeile 1: „" + std::string(40, '?') + "…“ ist länger als 10 Zeichen\n"},
+        // Any bytes in texts and names: JSON gets U+FFFD, files their names as given.
+        {"--json --kunde 'M\xFCller' " + good, 0, "\"Kunde: M\xEF\xBF\xBDller\""},
+        {"--json " + dir.write("M\xFCller.csv", WorkedExampleFile()), 0,
+         "\"file\": \"" + dir.file("M\xEF\xBF\xBDller.csv") + "\""},
         {good + " --kunde", 2, "--kunde braucht einen Wert"},
         {GS_EXAMPLES "/buerohaus-14.csv", 0, "Kennzahlen\nZeitraum\n  Start: 01.11.26 00:00"},
         {"--vergleich " + bad + " " GS_EXAMPLES "/buerohaus-14.csv", 1,

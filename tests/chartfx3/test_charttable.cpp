@@ -37,6 +37,16 @@ ChartModel Example() {
     return m;
 }
 
+// Floor names and texts a spreadsheet would evaluate, beside basements and negative values.
+ChartModel Formulas() {
+    ChartModel m;
+    m.titles = {"", "", "@Titel", "+Etage"};
+    m.categories = {"=1+1", "+1+1", "-1+1", "@SUM(1)", "\tTab", "\rCR",
+                    "-1",   "-2",   "+3",   "2,5",     "-"};
+    m.series = {{"-Ab", std::vector<double>(11, -4)}};
+    return m;
+}
+
 } // namespace
 
 TEST(ChartTable, SpreadsheetsReadTheFiguresBack) {
@@ -50,6 +60,10 @@ TEST(ChartTable, SpreadsheetsReadTheFiguresBack) {
                              {"KG", "10,0", "11,5"},
                              {"EG", "5,0", "12,0"},
                              {" 1. OG", "1234567,0", "-3,0"}};
+    // A text cell that would be a formula is text by its apostrophe; numbers stay numbers.
+    const Rows formulas = {{"'+Etage", "'-Ab"}, {"'=1+1", "-4"},  {"'+1+1", "-4"}, {"'-1+1", "-4"},
+                           {"'@SUM(1)", "-4"},  {"'\tTab", "-4"}, {"'\rCR", "-4"}, {"-1", "-4"},
+                           {"-2", "-4"},        {"+3", "-4"},     {"2,5", "-4"},   {"'-", "-4"}};
     const struct {
         std::string text;
         char separator;
@@ -58,6 +72,8 @@ TEST(ChartTable, SpreadsheetsReadTheFiguresBack) {
         {FiguresText(Example()), '\t', whole},
         {FiguresCsv(Example()).substr(3), ';', whole},
         {FiguresCsv(decimals).substr(3), ';', oneDecimal},
+        {FiguresText(Formulas()), '\t', formulas}, // the clipboard
+        {FiguresCsv(Formulas()).substr(3), ';', formulas},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ReadTable(c.text, c.separator), c.rows) << c.text;
@@ -70,4 +86,5 @@ TEST(ChartTable, SpreadsheetsReadTheFiguresBack) {
     blocks.push_back(blocks.front());
     blocks.insert(blocks.end(), oneDecimal.begin(), oneDecimal.end());
     EXPECT_EQ(ReadTable(both.substr(3), ';'), blocks);
+    EXPECT_EQ(FiguresCsv(std::vector<ChartModel>{Formulas()}).substr(3, 9), "'@Titel\r\n");
 }

@@ -21,6 +21,11 @@ const std::string kDenied = "Dateizugriff verweigert";
 const std::string kTooMany =
     "Die Datei enthält mehr als 40 Etagen; höchstens 40 werden unterstützt.";
 
+// A file error's message: the runtime's text, then the file.
+std::string Named(const std::string& text, const std::string& path) {
+    return text + ": „" + path + "“";
+}
+
 std::string NotAnInteger(const std::string& shown) {
     return "'" + shown + "' ist kein gültiger Integerwert.";
 }
@@ -28,11 +33,16 @@ std::string NotAnInteger(const std::string& shown) {
 // Every entry under `root` with its time of change and a hash of its contents.
 std::map<std::string, std::string> Snapshot(const fs::path& root) {
     std::map<std::string, std::string> entries;
-    for (const auto& e : fs::recursive_directory_iterator(root))
+    for (const auto& e : fs::recursive_directory_iterator(root)) {
+        std::error_code ec; // a link to itself has no status
         entries[e.path().string()] =
-            std::to_string(e.last_write_time().time_since_epoch().count()) + " " +
-            std::to_string(
-                std::hash<std::string>()(e.is_regular_file() ? ReadBytes(e.path().string()) : ""));
+            std::to_string(fs::symlink_status(e.path()).type() == fs::file_type::symlink
+                               ? 0
+                               : e.last_write_time().time_since_epoch().count()) +
+            " " +
+            std::to_string(std::hash<std::string>()(
+                e.is_regular_file(ec) ? ReadBytes(e.path().string()) : ""));
+    }
     return entries;
 }
 
@@ -63,6 +73,10 @@ TEST(HostileFiles, ExactOutcomeAndNothingWritten) {
     ASSERT_EQ(mkfifo(root.file("fifo.csv").c_str(), 0600), 0); // would block an open for reading
     const std::string locked = file(WorkedExampleFile());
     fs::permissions(locked, fs::perms::none); // which does not refuse root
+    const std::string inFile = file("x") + "/stat.csv";
+    const std::string longName = root.file(std::string(300, 'n') + ".csv");
+    const std::string notRegular = kDenied + " (keine gewöhnliche Datei)";
+    fs::create_symlink("loop.csv", root.file("loop.csv")); // a link to itself
     const struct {
         const char* name;
         std::string path;
@@ -90,13 +104,18 @@ TEST(HostileFiles, ExactOutcomeAndNothingWritten) {
         {"2147483647", with(kHour1Line, 48, "2147483647"), ""},
         {"leading zeros", with(kHour1Line, 1, "000000000002147483647"), ""},
         {"2147483648", with(kFloor1Line, 2, "2147483648"), NotAnInteger("2147483648")},
-        {"a folder chosen as the file", root.file("folder.csv"), kDenied},
-        {"the file vanished before the open", vanished, "Datei nicht gefunden"},
-        {"a file taken for a folder", file("x") + "/stat.csv", "Ungültiger Dateiname"},
-        {"a name too long", root.file(std::string(300, 'n') + ".csv"), "Ungültiger Dateiname"},
-        {"no read permission", locked, geteuid() == 0 ? "" : kDenied},
-        {"a named pipe", root.file("fifo.csv"), kDenied},
-        {"a device without end", "/dev/zero", kDenied},
+        // A file error names the file, with the system's reason where the runtime's text hides it.
+        {"a folder chosen as the file", root.file("folder.csv"),
+         Named(kDenied + " (ein Ordner, keine Datei)", root.file("folder.csv"))},
+        {"the file vanished before the open", vanished, Named("Datei nicht gefunden", vanished)},
+        {"a file taken for a folder", inFile,
+         Named("Ungültiger Dateiname (ein Teil des Pfades ist kein Ordner)", inFile)},
+        {"a name too long", longName, Named("Ungültiger Dateiname (Name zu lang)", longName)},
+        {"no read permission", locked, geteuid() == 0 ? "" : Named(kDenied, locked)},
+        {"a named pipe", root.file("fifo.csv"), Named(notRegular, root.file("fifo.csv"))},
+        {"a device without end", "/dev/zero", Named(notRegular, "/dev/zero")},
+        {"a link to itself", root.file("loop.csv"),
+         Named("I/O-Fehler 1040 (zu viele symbolische Verknüpfungen)", root.file("loop.csv"))},
         {"the reader still opens the next file", file(WorkedExampleFile()), ""},
     };
     const auto before = Snapshot(root.path());

@@ -11,12 +11,14 @@ struct ToolRun {
     std::string out; // standard output and errors
 };
 
-// Run without a display or a chosen platform, as on a server. GS_REPORT_TOOL in the
-// environment is another command for the tool (make windows-test: the Windows tool in Wine).
-inline ToolRun RunTool(const std::string& args) {
+// Run without a display, a chosen platform or a runtime folder, as on a server or from cron.
+// `args` may end in redirections of standard output; `shell` runs first in the same shell
+// (a limit, a trap). GS_REPORT_TOOL in the environment is another command for the tool (make
+// windows-test: the Windows tool under Wine).
+inline ToolRun RunTool(const std::string& args, const std::string& shell = "") {
     const char* tool = std::getenv("GS_REPORT_TOOL");
-    const std::string out = RunCommand("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
-                                       std::string(tool && *tool ? tool : GS_REPORT_TOOL) + " " +
-                                       args + " 2>&1; echo \"#$?\"");
+    const std::string out = RunCommand(
+        "{ " + shell + " env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR " +
+        std::string(tool && *tool ? tool : GS_REPORT_TOOL) + " " + args + "; } 2>&1; echo \"#$?\"");
     return {std::stoi(out.substr(out.rfind('#') + 1)), out.substr(0, out.rfind('#'))};
 }

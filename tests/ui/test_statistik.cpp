@@ -80,6 +80,8 @@ class TestStatistik : public QObject {
     QStringList nameBoxes;    // the open dialog's file-name box, as each run found it
     QStringList boxes;        // the texts the error box showed, recorded instead of a modal box
     QString proposed, chosen; // by and for the stubbed report dialog
+    QStringList questions;    // the files the overwrite question named
+    bool overwrite = true;    // its answer
 
     // A window as the program builds it (reading the last folder), with the stubs wired in.
     void Create() {
@@ -146,6 +148,10 @@ private slots:
         for (auto format : {QSettings::IniFormat, QSettings::NativeFormat})
             QSettings::setPath(format, QSettings::UserScope, Q(qtSettings->path().string()));
         SetErrorPresenter([this](const QString& text, QWidget*) { boxes << text; });
+        SetOverwriteQuestion([this](const QString& path, QWidget*) {
+            questions << path;
+            return overwrite;
+        });
     }
     void init() {
         files = std::make_unique<TempDir>(); // and so one configuration folder per test
@@ -167,7 +173,7 @@ private slots:
         QCOMPARE(EnabledButtons(), Sorted(kAtStart));
         const std::string longFolder = files->file(std::string(150, 'o'));
         Open(longFolder + "/weg.csv"); // the buttons follow a successful read only
-        QCOMPARE(boxes, QStringList{"Datei nicht gefunden."});
+        QCOMPARE(boxes, QStringList{"Datei nicht gefunden: „" + Q(longFolder) + "/weg.csv“."});
         QCOMPARE(EnabledButtons(), Sorted(kAtStart));
         // A long folder is shortened in its middle before the version label, whole in its hint.
         QVERIFY(w->Label1->text().contains(QChar(0x2026)));
@@ -271,15 +277,48 @@ private slots:
         for (const char* piece : {"QVL Gruppenstatistik", "Anzahl Stockwerke: 2",
                                   "Summe der Außenrufe:", "38", "Kunde: Bäcker & Söhne", "Ende"})
             QVERIFY2(PdfHas(cover, QString::fromUtf8(piece)), piece);
-        // The report takes the memo and the floor names; an unwritable name gets the box.
+        // The report takes the memo and the floor names; an unwritable name gets the box, an
+        // existing file the question, naming it with its suffix.
         const QString folder = Q(files->path().string()) + "/";
-        for (const QString name : {"fehlt/x.pdf", "bericht"}) {
+        const std::string loadedPdf = files->write("geladen.pdf", WorkedExampleFile());
+        const struct {
+            QString name;
+            int boxes;
+            QStringList questions;
+        } reports[] = {
+            {"fehlt/x.pdf", 1, {}},
+            {"bericht", 0, {}},
+            {"bericht", 0, {folder + "bericht.pdf"}},
+            {"stat.csv", 0, {}},                          // written as stat.csv.pdf
+            {"geladen.pdf", 0, {folder + "geladen.pdf"}}, // not loaded: the user is asked
+        };
+        for (const auto& r : reports) {
             boxes.clear();
-            chosen = folder + name;
+            questions.clear();
+            chosen = folder + r.name;
             QTest::keySequence(w.get(), QKeySequence::Save);
             QCOMPARE(proposed, folder + "stat_Bericht.pdf");
-            QCOMPARE(boxes.size(), name.startsWith("fehlt") ? 1 : 0);
+            QCOMPARE(boxes.size(), r.boxes);
+            QCOMPARE(questions, r.questions);
         }
+        QCOMPARE(ReadBytes(files->file("stat.csv")), WorkedExampleFile());
+        // The statistics file itself is refused before any question, and stays as it was.
+        files->write("geladen.pdf", WorkedExampleFile());
+        Open(loadedPdf);
+        etage->close();
+        boxes.clear();
+        questions.clear();
+        chosen = Q(loadedPdf);
+        QTest::keySequence(w.get(), QKeySequence::Save);
+        QCOMPARE(boxes, QStringList{"Die Datei „" + chosen +
+                                    "“ kann nicht geschrieben werden: dieselbe Datei wie die "
+                                    "Eingabe „" +
+                                    chosen + "“."});
+        QVERIFY(questions.isEmpty());
+        QCOMPARE(ReadBytes(loadedPdf), WorkedExampleFile());
+        Open(files->file("stat.csv"));
+        etage->close();
+        store.FloorNames[0] = "Keller";
         QVERIFY(PdfHas(files->file("bericht.pdf"), "Kunde: Bäcker & Söhne", 1));
         QVERIFY(PdfHas(files->file("bericht.pdf"), "Keller"));
         // The cover page at 300 dpi: the logo one unit per pixel at (700, 700), whatever its pixel
@@ -324,29 +363,33 @@ private slots:
         QCOMPARE(Q(store.LastDir.str()), Q(files->path().string()));
         QCOMPARE(w->Label1->text(), Q(files->path().string()));
         QCOMPARE(w->OpenDlg->directory(), QDir(Q(files->path().string())));
-        // A folder in the file's place: reading and writing fail with other than "missing"...
+        // A folder in the file's place is left alone: said once, naming it, at the start...
         std::filesystem::remove(LastDirFile());
         std::filesystem::create_directories(LastDirFile());
         Create();
-        QCOMPARE(boxes.size(), 1);
-        QVERIFY(boxes[0] != QStringLiteral("Datei nicht gefunden."));
-        // ...and closing still ends the run.
+        QCOMPARE(boxes, QStringList{"Dateizugriff verweigert (ein Ordner, keine Datei): „" +
+                                    Q(LastDirFile()) +
+                                    "“.\nDer zuletzt geöffnete Ordner wird nicht gespeichert."});
+        // ...and closing still ends the run, without writing or asking again.
         w->show();
         QSignalSpy ended(w.get(), &Thaupt::closed);
         QVERIFY(w->close());
-        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes.size(), 1);
         QCOMPARE(ended.count(), 1);
         QVERIFY(!w->isVisible());
+        QVERIFY(std::filesystem::is_empty(LastDirFile()));
         // Started as "make run" or "Open with" do: the file is loaded once the loop runs.
         w.reset();
         std::filesystem::remove(LastDirFile());
         boxes.clear();
-        const std::string path = files->write("start.csv", UniformFile(3));
+        // A name in Latin-1 is opened by its bytes.
+        const std::string path = files->write("M\xFCller.csv", UniformFile(3));
         {
-            Program program(store, {"gruppenstatistik", "-style=fusion", Q(path)});
+            Program program(store, {"gruppenstatistik", "-style=fusion", path});
             QTRY_COMPARE(store.FloorCount, 3);
             QVERIFY(haupt->isVisible() && !StatDlg->isVisible() && EtageDlg->isVisible());
             QVERIFY(boxes.isEmpty());
+            QCOMPARE(store.FileName.str(), path);
         }
         QVERIFY(!haupt && !StatDlg && !EtageDlg);
         EtageDlg = etage.get();
@@ -364,9 +407,11 @@ private slots:
         QVERIFY(dlg.isVisible());
         // OK hides the window and keeps the chart; the next chart shows it again.
         const std::string stats = files->write("buerohaus-14.csv", ReadBytes(kSample));
+        const std::string comparison =
+            files->write("vergleich.csv", ReadBytes(GS_EXAMPLES "/buerohaus-14-oktober.csv"));
         LoadStatisticsFile(store, stats);
         DrawChart(ChartId::w_time, store, *dlg.StatChart);
-        dlg.SetChartOrigin(Q(stats), ChartId::w_time);
+        dlg.SetChartOrigin(Q(stats), ChartId::w_time, Q(comparison));
         const ChartModel& shown = dlg.StatChart->shown();
         QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);
         QVERIFY(!dlg.isVisible());
@@ -392,33 +437,63 @@ private slots:
             return chosen;
         });
         const QString folder = Q(files->path().string()) + "/";
+        std::filesystem::create_directory(files->file("ordner.png"));
+        const QString input = "“ kann nicht geschrieben werden: dieselbe Datei wie die Eingabe „";
         const struct {
             QAction* action;
             QString filter, chosen, written, proposed;
             std::string starts;
+            QString asked; // the file the overwrite question names; empty: none asked
+            bool keep;     // its answer: no
+            QString box;   // empty: none
         } saves[] = {
             {dlg.BildSpeichernAction, "", "a.png", "a.png", "buerohaus-14_Wartezeiten.png",
-             "\x89PNG"},
-            {dlg.BildSpeichernAction, "SVG-Grafik (*.svg)", "b", "b.svg", "", "<?xml"},
-            {dlg.BildSpeichernAction, "PDF-Dokument (*.pdf)", "c.png", "c.pdf", "", "%PDF"},
+             "\x89PNG", "", false, ""},
+            {dlg.BildSpeichernAction, "SVG-Grafik (*.svg)", "b", "b.svg", "", "<?xml", "", false,
+             ""},
+            {dlg.BildSpeichernAction, "PDF-Dokument (*.pdf)", "c.png", "c.pdf", "", "%PDF", "",
+             false, ""},
             {dlg.DatenExportAction, "", "d", "d.csv", "buerohaus-14_Wartezeiten.csv",
-             "\xEF\xBB\xBF"},
-            {dlg.DatenExportAction, "", "buerohaus-14", "", "", ""}, // the statistics file
-            {dlg.DatenExportAction, "", "fehlt/e.csv", "", "", ""},
+             "\xEF\xBB\xBF", "", false, ""},
+            // An existing file: the question names it with its suffix; no keeps it.
+            {dlg.BildSpeichernAction, "", "a", "", "", "", "a.png", true, ""},
+            {dlg.BildSpeichernAction, "PDF-Dokument (*.pdf)", "c", "c.pdf", "", "%PDF", "c.pdf",
+             false, ""},
+            // The inputs and what is no regular file are refused before any question.
+            {dlg.DatenExportAction, "", "buerohaus-14", "", "", "", "", false,
+             "Die Datei „" + folder + "buerohaus-14.csv" + input + Q(stats) + "“."},
+            {dlg.DatenExportAction, "", "vergleich", "", "", "", "", false,
+             "Die Datei „" + folder + "vergleich.csv" + input + Q(comparison) + "“."},
+            {dlg.BildSpeichernAction, "", "ordner.png", "", "", "", "", false,
+             "Die Datei „" + folder +
+                 "ordner.png“ kann nicht geschrieben werden: ein Ordner, "
+                 "keine Datei."},
+            {dlg.DatenExportAction, "", "fehlt/e.csv", "", "", "", "", false,
+             "Die Datei „" + folder +
+                 "fehlt/e.csv“ kann nicht geschrieben werden: Datei oder "
+                 "Ordner nicht gefunden."},
         };
         for (const auto& c : saves) {
             boxes.clear();
+            questions.clear();
             filter = c.filter;
             chosen = c.chosen.isEmpty() ? "" : folder + c.chosen;
+            overwrite = !c.keep;
+            if (c.keep)
+                files->write(c.asked.toStdString(), "alt");
             c.action->trigger();
             if (!c.proposed.isEmpty())
                 QCOMPARE(proposed, folder + c.proposed);
-            QCOMPARE(boxes.size(), c.written.isEmpty() ? 1 : 0); // refused: the box, no file
+            QCOMPARE(boxes, c.box.isEmpty() ? QStringList() : QStringList{c.box});
+            QCOMPARE(questions, c.asked.isEmpty() ? QStringList() : QStringList{folder + c.asked});
             const std::string written = c.written.toStdString();
             QVERIFY(written.empty() || ReadBytes(files->file(written)).rfind(c.starts, 0) == 0);
+            QVERIFY(!c.keep || ReadBytes(files->file(c.asked.toStdString())) == "alt");
         }
         QCOMPARE(ReadBytes(stats), ReadBytes(kSample));
-        QCOMPARE(std::distance(std::filesystem::directory_iterator(files->path()), {}), 5);
+        QCOMPARE(ReadBytes(comparison), ReadBytes(GS_EXAMPLES "/buerohaus-14-oktober.csv"));
+        QVERIFY(std::filesystem::is_empty(files->file("ordner.png")));
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(files->path()), {}), 7);
         // The PDF holds the chart's title as text, on a page of the chart's shape.
         QVERIFY(PdfHas(files->file("c.pdf"), Q(shown.heading())));
         const auto page = PdfPages(files->file("c.pdf")).at(0);
