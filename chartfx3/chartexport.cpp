@@ -68,7 +68,12 @@ QByteArray ChartFileBytes(const ChartModel& chart, ChartFileFormat format, const
 }
 
 std::string FileNameBytes(const QString& path) {
+#ifdef Q_OS_WIN
+    // Not the ANSI code page of encodeName: the core opens UTF-8 names as UTF-16.
+    return path.toStdString();
+#else
     return QFile::encodeName(path).toStdString();
+#endif
 }
 
 void ThrowCannotWrite(const QString& path, const QString& why) {

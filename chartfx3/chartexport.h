@@ -21,7 +21,8 @@ std::optional<ChartFileFormat> FormatOfPath(const QString& path);
 // "png", "svg" or "pdf".
 QString SuffixOf(ChartFileFormat format);
 
-// The file name as the system spells it: the bytes of QFile::encodeName.
+// The file name as the system spells it: the bytes of QFile::encodeName; on Windows, where
+// names are UTF-16, its UTF-8.
 std::string FileNameBytes(const QString& path);
 
 // Throws WriteError "Die Datei „<path>“ kann nicht geschrieben werden[: <why>]".

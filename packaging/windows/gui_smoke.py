@@ -50,6 +50,16 @@ class Screen:
                 found[title] = w
         return found
 
+    def mapped(self):
+        """How many top-level windows are on the screen, popups without a title among them."""
+        count = 0
+        for w in self.root.query_tree().children:
+            try:
+                count += w.get_attributes().map_state == X.IsViewable
+            except Exception:  # gone meanwhile
+                pass
+        return count
+
     def wait(self, test, what, timeout=60):
         end = time.time() + timeout
         while time.time() < end:
@@ -198,8 +208,11 @@ def smoke(program, sample, out):
     # Its first letter, then the name the dialog completes from its folder: only a dialog in
     # that folder offers it. (Typed whole, the umlauts would need a keyboard map Wine reads.)
     screen.point_at(screen.windows()[dialog_title])
+    shown = screen.mapped()
     screen.type(name[0])
-    time.sleep(1)
+    end = time.time() + 15
+    while screen.mapped() <= shown and time.time() < end:  # the completion's popup
+        time.sleep(0.2)
     screen.type("Down", "Return")
     time.sleep(0.5)
     screen.type("Return")
