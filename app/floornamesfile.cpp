@@ -1,8 +1,8 @@
-#include "floornamesfile.h"
+#include "app/floornamesfile.h"
 
-#include "cp1252.h"
-#include "errors.h"
-#include "outputfile.h"
+#include "statglob/errors.h"
+#include "statglob/outputfile.h"
+#include "statglob/text.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -54,7 +54,7 @@ std::string Quoted(const std::string& line, bool cut) {
         shown += length <= 2 && IsControl(c) ? std::string("?") : valid.substr(i, length);
         i += length;
     }
-    return "\xE2\x80\x9E" + shown + (cut ? "\xE2\x80\xA6" : "") + "\xE2\x80\x9C";
+    return "„" + shown + (cut ? "…" : "") + "“";
 }
 
 // Reads one line of at most kLineBytes bytes; CR, LF and CR LF end it. False at the end of the
@@ -95,26 +95,23 @@ void ReadFloorNamesFile(const std::string& path, StatisticsStore& store) {
     std::string line;
     bool cut = false;
     for (std::size_t number = 1; ReadLine(in, line, cut); ++number) {
-        if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) // an editor's byte-order mark
+        if (number == 1 && line.rfind(kUtf8Bom, 0) == 0) // an editor's byte-order mark
             line.erase(0, 3);
         if (number > static_cast<std::size_t>(kMaxFloors))
             Broken(path, number, "mehr als " + std::to_string(kMaxFloors) + " Etagen");
         const std::string quoted = Quoted(line, cut);
         const std::string tooLong =
-            quoted + " ist l\xC3\xA4nger als " + std::to_string(kNameLength) + " Zeichen";
+            quoted + " ist länger als " + std::to_string(kNameLength) + " Zeichen";
         if (cut)
             Broken(path, number, tooLong);
         if (ToValidUtf8(line) != line)
             Broken(path, number, quoted + " ist kein UTF-8-Text");
         const std::string cp1252 = Utf8ToCp1252(line);
         if (Cp1252ToUtf8(cp1252) != line)
-            Broken(path, number,
-                   quoted + " enth\xC3\xA4lt Zeichen au\xC3\x9F"
-                            "erhalb von "
-                            "Windows-1252");
+            Broken(path, number, quoted + " enthält Zeichen außerhalb von Windows-1252");
         for (const char c : cp1252)
             if (IsControlByte(static_cast<std::uint8_t>(c)))
-                Broken(path, number, quoted + " enth\xC3\xA4lt ein Steuerzeichen");
+                Broken(path, number, quoted + " enthält ein Steuerzeichen");
         if (cp1252.size() > kNameLength)
             Broken(path, number, tooLong);
         names.push_back(cp1252);

@@ -1,7 +1,7 @@
 // The floor designations file of the report tool: one designation a line, UTF-8.
 #pragma once
 
-#include "store.h"
+#include "statglob/store.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
 // gruppenstatistik: the desktop program. Start-up: the store, the application with Qt's German
 // texts, the three windows in their order, the main window shown, the message loop.
-#include "appsetup.h"
-#include "gsapplication.h"
-#include "mainpictures.h"
-#include "program.h"
-#include "store.h"
+#include "statglob/store.h"
+#include "ui/appsetup.h"
+#include "ui/gsapplication.h"
+#include "ui/mainpictures.h"
+#include "ui/program.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,8 @@
-#include "report.h"
+#include "app/report.h"
 
-#include "comparison.h"
-#include "coversheet.h"
+#include "chartfx3/modelchartfx.h"
+#include "charts/comparison.h"
+#include "charts/coversheet.h"
 
 #include <cmath>
 #include <cstdint>
@@ -19,11 +20,11 @@ nlohmann::json ChartJson(ChartId id, const ChartModel& chart) {
                                  : nlohmann::json(v));
         series.push_back({{"legend", s.legend}, {"values", values}});
     }
-    return {{"id", ChartStem(id)},
+    return {{"id", ChartOf(id).stem},
             {"title", chart.heading()},
             {"valueAxisTitle", chart.valueAxisTitle()},
             {"categoryAxisTitle", chart.categoryAxisTitle()},
-            {"chartType", chart.chartType},
+            {"chartType", ChartTypeOf(chart.kind)},
             {"chart3D", chart.chart3D},
             {"categories", chart.categories},
             {"series", series},

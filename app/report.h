@@ -1,10 +1,10 @@
 // The report tool's view of a loaded file: the cover lines and the eleven charts as data.
 #pragma once
 
-#include "chartmodel.h"
-#include "charts.h"
-#include "keyfigures.h"
-#include "store.h"
+#include "chartfx3/chartmodel.h"
+#include "charts/charts.h"
+#include "charts/keyfigures.h"
+#include "statglob/store.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,15 +1,14 @@
 // gruppenstatistik-report: loads a statistics file and prints its cover sheet and charts.
-#include "comparison.h"
-#include "console.h"
-#include "errors.h"
-#include "floornamesfile.h"
-#include "keyfigures.h"
-#include "reader.h"
-#include "report.h"
-#include "store.h"
-#ifdef GS_REPORT_EXPORT
-#include "exportmodule.h"
-#endif
+#include "app/console.h"
+#include "app/floornamesfile.h"
+#include "app/report.h"
+#include "app/reportexport.h"
+#include "charts/comparison.h"
+#include "charts/format.h"
+#include "charts/keyfigures.h"
+#include "statglob/errors.h"
+#include "statglob/reader.h"
+#include "statglob/store.h"
 
 #include <cerrno>
 #include <cmath>
@@ -22,29 +21,20 @@
 
 namespace {
 
-// The options every build knows, then those that need Qt to draw.
-#define GS_USAGE_COMMON                                                                            \
-    "  --json            Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n"         \
-    "  --kunde TEXT      auf dem Deckblatt hinter \"Kunde: \"\n"                                   \
-    "  --kommission TEXT auf dem Deckblatt hinter \"Kommission: \"\n"                              \
-    "  --etagen DATEI    Etagenbezeichnungen, eine je Zeile (h\xC3\xB6"                            \
-    "chstens 10 Zeichen)\n"                                                                        \
-    "  --vergleich DATEI mit einer zweiten Statistik vergleichen (ein anderer Zeitraum)\n"
-#ifdef GS_REPORT_EXPORT
 const char kUsage[] =
     "Aufruf: gruppenstatistik-report [--json] [--kunde TEXT] [--kommission TEXT] "
     "[--etagen DATEI] [--pdf AUS.pdf] [--csv AUS.csv] [--png ORDNER] [--svg ORDNER] "
-    "[--size BxH] [--vergleich DATEI] DATEI.csv\n" GS_USAGE_COMMON
+    "[--size BxH] [--vergleich DATEI] DATEI.csv\n"
+    "  --json            Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n"
+    "  --kunde TEXT      auf dem Deckblatt hinter \"Kunde: \"\n"
+    "  --kommission TEXT auf dem Deckblatt hinter \"Kommission: \"\n"
+    "  --etagen DATEI    Etagenbezeichnungen, eine je Zeile (höchstens 10 Zeichen)\n"
+    "  --vergleich DATEI mit einer zweiten Statistik vergleichen (ein anderer Zeitraum)\n"
     "  --pdf AUS.pdf     Bericht als PDF: Deckblatt, Kennzahlen, dann die elf Diagramme\n"
     "  --csv AUS.csv     die Zahlen aller Diagramme als CSV (Excel), ein Block je Diagramm\n"
     "  --png ORDNER      die elf Diagramme als PNG-Dateien <Diagramm>.png in ORDNER\n"
     "  --svg ORDNER      die elf Diagramme als SVG-Dateien <Diagramm>.svg in ORDNER\n"
-    "  --size BxH        Bildgr\xC3\xB6\xC3\x9F"
-    "e der PNG- und SVG-Dateien in Pixeln (Vorgabe 1200x650)\n";
-#else
-const char kUsage[] = "Aufruf: gruppenstatistik-report [--json] [--kunde TEXT] [--kommission "
-                      "TEXT] [--etagen DATEI] [--vergleich DATEI] DATEI.csv\n" GS_USAGE_COMMON;
-#endif
+    "  --size BxH        Bildgröße der PNG- und SVG-Dateien in Pixeln (Vorgabe 1200x650)\n";
 
 int Usage(const char* problem) {
     if (problem)
@@ -81,12 +71,12 @@ int Finish(int status) {
 }
 
 void PrintChart(ChartId id, const ChartModel& chart) {
-    std::printf("\n%s (%s), Achse bis %.0f\n", chart.heading().c_str(), ChartStem(id),
-                chart.axisMax);
+    std::printf("\n%s (%s), Achse bis %s\n", chart.heading().c_str(), ChartOf(id).stem,
+                FormatDecimal(chart.axisMax, 0, false, '.').c_str());
     for (const ChartSeries& s : chart.series) {
         std::printf("  %-18s", s.legend.c_str());
-        for (double v : s.values)
-            std::printf(v == std::floor(v) ? " %.0f" : " %.1f", v); // per day: a fraction
+        for (double v : s.values) // per day: a fraction
+            std::printf(" %s", FormatDecimal(v, v == std::floor(v) ? 0 : 1, false, '.').c_str());
         std::printf("\n");
     }
 }
@@ -107,19 +97,6 @@ void PrintText(StatisticsStore& store, const std::vector<std::string>& cover) {
         PrintChart(id, chart);
 }
 
-#ifdef GS_REPORT_EXPORT
-// --pdf, --csv, --png and --svg through the export module, which brings Qt; loaded only for
-// them.
-bool RunExport(const ExportRequest& request, StatisticsStore& store, std::string& error) {
-    std::string why;
-    const ExportEntry entry = LoadExportEntry(why);
-    if (!entry) {
-        error = "PDF, CSV, PNG und SVG sind nicht verf\xC3\xBCgbar: " + why;
-        return false;
-    }
-    return entry(request, store, error);
-}
-
 // "1200x650": both sides 1..20000 pixels.
 bool ParseSize(const char* text, int& width, int& height) {
     char x = 0;
@@ -128,7 +105,6 @@ bool ParseSize(const char* text, int& width, int& height) {
         return false;
     return width > 0 && height > 0 && width <= 20000 && height <= 20000;
 }
-#endif
 
 } // namespace
 
@@ -144,13 +120,11 @@ int main(int argc, char** argv) {
     argv = utf8.values();
     bool json = false;
     std::string path, kunde, kommission, etagen, comparisonPath;
-#ifdef GS_REPORT_EXPORT
     ExportRequest request;
     request.program = argv[0];
     std::string &pdf = request.pdf, &csv = request.csv, &png = request.png, &svg = request.svg;
     int& width = request.width;
     int& height = request.height;
-#endif
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         std::string* value = nullptr;
@@ -162,7 +136,6 @@ int main(int argc, char** argv) {
             value = &etagen;
         else if (arg == "--vergleich")
             value = &comparisonPath;
-#ifdef GS_REPORT_EXPORT
         std::string size;
         if (arg == "--pdf")
             value = &pdf;
@@ -174,20 +147,15 @@ int main(int argc, char** argv) {
             value = &svg;
         else if (arg == "--size")
             value = &size;
-#endif
         if (value) {
             // The texts of the cover sheet may be empty; files and sizes may not.
             const bool text = value == &kunde || value == &kommission;
             if (i + 1 >= argc || (!text && argv[i + 1][0] == '\0'))
                 return Usage((arg + " braucht einen Wert").c_str());
             *value = argv[++i];
-#ifdef GS_REPORT_EXPORT
             if (value == &size && !ParseSize(size.c_str(), width, height))
-                return Usage(("ung\xC3\xBCltige Gr\xC3\xB6\xC3\x9F"
-                              "e " +
-                              size + " (erwartet BxH, etwa 1200x650)")
-                                 .c_str());
-#endif
+                return Usage(
+                    ("ungültige Größe " + size + " (erwartet BxH, etwa 1200x650)").c_str());
         } else if (arg == "--json")
             json = true;
         else if (arg == "--help" || arg == "-h")
@@ -226,20 +194,13 @@ int main(int argc, char** argv) {
     const StatisticsStore* comparison = other ? &*other : nullptr;
     const std::vector<std::string> cover = ReportCover(store, kunde, kommission);
     try {
-        bool exported = false;
-#ifdef GS_REPORT_EXPORT
-        if (!pdf.empty() || !csv.empty() || !png.empty() || !svg.empty()) {
-            exported = true;
+        const bool exported = !pdf.empty() || !csv.empty() || !png.empty() || !svg.empty();
+        if (exported) {
             request.cover = cover;
             request.comparison = comparison;
             request.inputs = {path, comparisonPath, etagen};
-            std::string error;
-            if (!RunExport(request, store, error)) {
-                std::fprintf(stderr, "gruppenstatistik-report: %s\n", error.c_str());
-                return 1;
-            }
+            RunExport(request, store);
         }
-#endif
         if (json)
             std::printf("%s\n", JsonText(ReportJson(path, store, cover, comparison)).c_str());
         else if (!exported) {

@@ -1,89 +1,34 @@
-#include "reportexport.h"
+#include "app/reportexport.h"
 
-#include "chartdrawing.h"
-#include "chartexport.h"
-#include "charts.h"
-#include "chartstyle.h"
-#include "charttable.h"
-#include "comparison.h"
-#include "cp1252.h"
-#include "errors.h"
-#include "outputfile.h"
-#include "reportcontent.h"
+#include "app/pngfile.h"
+#include "chartfx3/paint/chartdrawing.h"
+#include "chartfx3/paint/chartexport.h"
+#include "chartfx3/paint/chartstyle.h"
+#include "chartfx3/report/reportpdf.h"
+#include "charts/charts.h"
+#include "charts/comparison.h"
+#include "charts/figurestext.h"
+#include "charts/reportcontent.h"
+#include "statglob/errors.h"
+#include "statglob/outputfile.h"
+#include "statglob/text.h"
+#include "ui/memolines.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
 
-#include <png.h>
+#include <QtConcurrent/QtConcurrentMap>
 
-#include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
-#include <exception>
 #include <filesystem>
-#include <mutex>
 #include <stdexcept>
 #include <string_view>
-#include <thread>
 #include <utility>
 
 namespace {
-
-// PNG with one row filter (Up) and zlib level 1: QImageWriter tries all five filters on every
-// row, which on these flat-coloured charts costs more than the compression and saves little;
-// this writes the same size in less than half the time.
-constexpr int kPngLevel = 1;
-
-[[noreturn]] void PngFailed(png_structp png, png_const_charp /*message*/) {
-    png_longjmp(png, 1);
-}
-
-void PngWarning(png_structp /*png*/, png_const_charp /*message*/) {}
-
-void PngWrite(png_structp png, png_bytep data, png_size_t length) {
-    auto* out = static_cast<QIODevice*>(png_get_io_ptr(png));
-    if (out->write(reinterpret_cast<const char*>(data), static_cast<qint64>(length)) !=
-        static_cast<qint64>(length))
-        png_error(png, "write");
-}
-
-void PngFlush(png_structp /*png*/) {}
-
-// The image (RGB32) as 8-bit RGB PNG; false when writing failed. No C++ object lives between
-// the setjmp and libpng's longjmp on an error.
-bool EncodePng(const QImage& image, QIODevice& out) {
-    png_structp png =
-        png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFailed, PngWarning);
-    if (!png)
-        return false;
-    png_infop info = png_create_info_struct(png);
-    if (!info || setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        return false;
-    }
-    png_set_write_fn(png, &out, PngWrite, PngFlush);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()),
-                 static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
-    png_set_compression_level(png, kPngLevel);
-    png_write_info(png, info);
-    // RGB32 pixels are 0xffRRGGBB words: in memory B, G, R, 0xff on little-endian machines.
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-    png_set_bgr(png);
-    png_set_filler(png, 0, PNG_FILLER_AFTER);
-#else
-    png_set_filler(png, 0, PNG_FILLER_BEFORE);
-#endif
-    for (int y = 0; y < image.height(); ++y)
-        png_write_row(png, image.constScanLine(y));
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return true;
-}
 
 void WriteBytes(const std::string& path, const QByteArray& bytes) {
     if (bytes.isEmpty())
@@ -163,42 +108,36 @@ void ExportPdf(const std::string& path, StatisticsStore& store,
     content.coverParagraphs = cover;
     if (other)
         AddComparison(content, store, *other);
-    WriteReportPdf(path, content);
+    WriteReportPdf(path, content, kMemoTextWidth);
 }
 
 std::string ChartFilePath(const std::string& folder, ChartId id, const char* suffix) {
-    return (std::filesystem::u8path(folder) / (std::string(ChartStem(id)) + "." + suffix))
+    return (std::filesystem::u8path(folder) / (std::string(ChartOf(id).stem) + "." + suffix))
         .u8string();
 }
 
 void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height) {
     MakeFolder(folder);
-    const auto charts = DrawAllCharts(store);
-    // Drawing and compressing an image is independent of the others: one worker per core.
-    std::atomic<std::size_t> next{0};
-    std::mutex failed;
-    std::exception_ptr failure;
-    const auto work = [&] {
-        for (std::size_t i; (i = next++) < charts.size();) {
-            const auto& [id, chart] = charts[i];
-            try {
-                WritePng(ChartFilePath(folder, id, "png"), chart, width, height);
-            } catch (...) {
-                const std::lock_guard<std::mutex> lock(failed);
-                if (!failure)
-                    failure = std::current_exception();
-            }
-        }
+    // Drawing and compressing an image is independent of the others: Qt's thread pool, one
+    // thread per core. The first failure is thrown once all are done.
+    struct Job {
+        ChartId id;
+        ChartModel chart;
+        std::string error;
     };
-    const unsigned cores = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-    std::vector<std::thread> workers;
-    for (unsigned i = 1; i < cores; ++i)
-        workers.emplace_back(work);
-    work();
-    for (std::thread& t : workers)
-        t.join();
-    if (failure)
-        std::rethrow_exception(failure);
+    std::vector<Job> jobs;
+    for (auto& [id, chart] : DrawAllCharts(store))
+        jobs.push_back({id, std::move(chart), {}});
+    QtConcurrent::blockingMap(jobs, [&](Job& job) {
+        try {
+            WritePng(ChartFilePath(folder, job.id, "png"), job.chart, width, height);
+        } catch (const std::exception& e) {
+            job.error = e.what();
+        }
+    });
+    for (const Job& job : jobs)
+        if (!job.error.empty())
+            throw std::runtime_error(job.error);
 }
 
 void ExportSvgs(const std::string& folder, StatisticsStore& store, int width, int height) {
@@ -219,8 +158,8 @@ std::string RefusedOutput(const ExportRequest& request) {
             continue;
         if (std::string why = FolderRefusal(folder); !why.empty())
             return why;
-        for (ChartId id : kAllCharts)
-            outputs.push_back(ChartFilePath(folder, id, suffix));
+        for (const ChartInfo& c : kCharts)
+            outputs.push_back(ChartFilePath(folder, c.id, suffix));
     }
     for (const std::string& output : outputs)
         if (!output.empty())
@@ -244,4 +183,21 @@ void WithQtApplication(const char* program, const std::function<void()>& work) {
     // keeps its pictures lossless, so nothing looks for a JPEG writer.
     QCoreApplication::setLibraryPaths({});
     work();
+}
+
+void RunExport(const ExportRequest& request, StatisticsStore& store) {
+    if (std::string why = RefusedOutput(request); !why.empty()) // before anything is written
+        throw std::runtime_error(why);
+    if (!request.csv.empty())
+        ExportCsv(request.csv, store);
+    if (request.pdf.empty() && request.png.empty() && request.svg.empty())
+        return;
+    WithQtApplication(request.program, [&] {
+        if (!request.pdf.empty())
+            ExportPdf(request.pdf, store, request.cover, request.comparison);
+        if (!request.png.empty())
+            ExportPngs(request.png, store, request.width, request.height);
+        if (!request.svg.empty())
+            ExportSvgs(request.svg, store, request.width, request.height);
+    });
 }

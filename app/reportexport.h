@@ -2,8 +2,8 @@
 // PNG or SVG images or as their figures in CSV, drawn as on paper and without any window.
 #pragma once
 
-#include "charts.h"
-#include "store.h"
+#include "charts/charts.h"
+#include "statglob/store.h"
 
 #include <functional>
 #include <string>
@@ -40,9 +40,8 @@ std::string ChartFilePath(const std::string& folder, ChartId id, const char* suf
 // QT_QPA_PLATFORM the minimal one (with the system's fonts) is used: no display is needed.
 void WithQtApplication(const char* program, const std::function<void()>& work);
 
-// The report tool's --pdf, --csv, --png and --svg, as the export module runs them
-// (reportmodule.cpp). The tool loads the module (exportmodule.h) and looks the entry up by
-// its name. An empty path or folder: that output is not wanted.
+// The report tool's --pdf, --csv, --png and --svg. An empty path or folder: that output is not
+// wanted.
 struct ExportRequest {
     const char* program = nullptr;               // argv[0]
     std::vector<std::string> cover;              // the cover sheet's paragraphs
@@ -55,11 +54,9 @@ struct ExportRequest {
     int width = kPngWidth; // of the PNG and SVG images
     int height = kPngHeight;
 };
-inline constexpr char kExportEntry[] = "GsExportReport";
 // The first file of the request that must not be written (OutputRefusal: an input, or no
 // regular file), as its message; empty when all may be. Checked before anything is written.
 std::string RefusedOutput(const ExportRequest& request);
-// Runs the request with its Qt application; false with the German reason in `error` when it
-// fails.
-using ExportEntry = bool (*)(const ExportRequest& request, StatisticsStore& store,
-                             std::string& error);
+// Runs the request, the drawing with its Qt application: first RefusedOutput, then each output.
+// Throws std::runtime_error (German) at the first output that cannot be written.
+void RunExport(const ExportRequest& request, StatisticsStore& store);

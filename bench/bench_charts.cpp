@@ -1,8 +1,8 @@
 // All eleven charts of a 40-floor file computed into the recording control.
-#include "benchfiles.h"
-#include "charts.h"
-#include "reader.h"
-#include "recordingchartfx.h"
+#include "bench/benchfiles.h"
+#include "chartfx3/recordingchartfx.h"
+#include "charts/charts.h"
+#include "statglob/reader.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,8 +26,8 @@ void BM_AllElevenCharts40(benchmark::State& state) {
     const bool keepOperations = state.range(0) != 0;
     for (auto _ : state) {
         RecordingChartfx control(keepOperations);
-        for (ChartId id : kAllCharts)
-            DrawChart(id, store, control);
+        for (const ChartInfo& c : kCharts)
+            DrawChart(c.id, store, control);
         benchmark::DoNotOptimize(control.shown().axisMax);
     }
     state.SetLabel(keepOperations ? "with operation log" : "charts only");

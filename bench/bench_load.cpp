@@ -1,7 +1,7 @@
 // Loading statistics files: the parse of lines in memory, and the whole load from disk.
-#include "benchfiles.h"
-#include "reader.h"
-#include "store.h"
+#include "bench/benchfiles.h"
+#include "statglob/reader.h"
+#include "statglob/store.h"
 
 #include <benchmark/benchmark.h>
 

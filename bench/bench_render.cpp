@@ -1,14 +1,14 @@
 // Drawing: each kind of chart into a 1200 x 650 image, a chart repainted in the chart window,
 // and the whole PDF report of 40 floors, in the process and as the report tool's own run
 // (start to exit).
-#include "benchfiles.h"
-#include "chartdrawing.h"
-#include "charts.h"
-#include "coversheet.h"
-#include "qtchartfx.h"
-#include "reader.h"
-#include "recordingchartfx.h"
-#include "reportexport.h"
+#include "app/reportexport.h"
+#include "bench/benchfiles.h"
+#include "chartfx3/paint/chartdrawing.h"
+#include "chartfx3/qtchartfx.h"
+#include "chartfx3/recordingchartfx.h"
+#include "charts/charts.h"
+#include "charts/coversheet.h"
+#include "statglob/reader.h"
 
 #include <QApplication>
 #include <QImage>

@@ -136,13 +136,15 @@ if [ -x "$report" ] && "$report" --help 2>&1 | grep -q -- --pdf; then
     skip "no gnuplot (apt-get install gnuplot-nox): no side-by-side ratio"
   fi
   echo "== eleven PNG images 1200x650 as a process: median" \
-    "$(median_ms "$report --png $work/png $SAMPLE") ms"
+    "$(median_ms "$report --png $work/png $SAMPLE") ms (budget 300 ms)"
 else
   skip "the report tool has no --pdf"
 fi
 if [ -x "$report" ]; then
+  # Qt's libraries load with the tool, which links its export code: a few ms more than the
+  # text alone, within the budget.
   echo "== JSON report of $SAMPLE as a process: median" \
-    "$(median_ms "$report --json $SAMPLE") ms"
+    "$(median_ms "$report --json $SAMPLE") ms (budget 30 ms)"
 fi
 if [ -x "$report" ]; then
   # A 1 GB sparse file (holes read as NUL bytes) past the last line, which has no line end:

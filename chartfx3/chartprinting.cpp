@@ -1,7 +1,7 @@
-#include "chartprinting.h"
+#include "chartfx3/chartprinting.h"
 
-#include "chartdrawing.h"
-#include "chartstyle.h"
+#include "chartfx3/paint/chartdrawing.h"
+#include "chartfx3/paint/chartstyle.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -24,18 +24,18 @@ std::unique_ptr<QPrinter> CurrentPrinter() {
 void BeginPrintJob(QPainter& painter, QPrinter& printer) {
     if (painter.begin(&printer))
         return;
-    const QString where = printer.outputFileName().isEmpty()
-                              ? QStringLiteral("Der Drucker \u201E%1\u201C ist nicht bereit.")
-                                    .arg(printer.printerName())
-                              : QStringLiteral("Die Druckdatei \u201E%1\u201C kann nicht "
-                                               "geschrieben werden.")
-                                    .arg(printer.outputFileName());
+    const QString where =
+        printer.outputFileName().isEmpty()
+            ? QStringLiteral("Der Drucker „%1“ ist nicht bereit.").arg(printer.printerName())
+            : QStringLiteral("Die Druckdatei „%1“ kann nicht "
+                             "geschrieben werden.")
+                  .arg(printer.outputFileName());
     throw std::runtime_error(where.toStdString());
 }
 
 void PrintChartPage(const ChartModel& chart, QPrinter& printer) {
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Gruppenstatistik: ") + chartstyle::Text(chart.heading()));
+    printer.setDocName(QStringLiteral("Gruppenstatistik: ") + QText(chart.heading()));
     QPainter painter;
     BeginPrintJob(painter, printer);
     const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());

@@ -1,7 +1,7 @@
 // Chart printing: the current printer and one landscape page per chart, as vector output.
 #pragma once
 
-#include "chartmodel.h"
+#include "chartfx3/chartmodel.h"
 
 #include <memory>
 

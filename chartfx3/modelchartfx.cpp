@@ -1,5 +1,6 @@
-#include "modelchartfx.h"
+#include "chartfx3/modelchartfx.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -19,6 +20,39 @@ std::string Prop(const char* name, long long v) {
 }
 
 } // namespace
+
+std::int16_t ChartTypeOf(ChartKind kind) {
+    return kind == ChartKind::Pie ? TChartfx::kPieChart : TChartfx::kBarChart;
+}
+
+void SendChart(const ChartModel& chart, TChartfx& control) {
+    control.SetDecimals(chart.decimals);
+    control.SetFixedGap(chart.fixedGap);
+    control.SetXLegFontName(chart.categoryFont);
+    control.SetChart3D(chart.chart3D);
+    control.SetAngles3D(chart.angles3D);
+    control.SetXLegFontSize(chart.categoryFontSize);
+    control.SetChartType(ChartTypeOf(chart.kind));
+    control.SetPointName(chart.pointName);
+    for (std::size_t i = 0; i < chart.categories.size(); ++i)
+        control.SetPointLegend(static_cast<std::int16_t>(i), chart.categories[i]);
+    for (std::int16_t t : {0, 2, 3})
+        control.SetChartTitle(t, chart.titles[static_cast<std::size_t>(t)]);
+    std::size_t points = chart.categories.size();
+    for (const ChartSeries& s : chart.series)
+        points = std::max(points, s.values.size());
+    control.OpenChartData(1, static_cast<std::int32_t>(chart.series.size()),
+                          static_cast<std::int32_t>(points));
+    for (std::size_t s = 0; s < chart.series.size(); ++s) {
+        const auto serie = static_cast<std::int16_t>(s);
+        control.SetThisSerie(serie);
+        control.SetSeriesLegend(serie, chart.series[s].legend);
+        for (std::size_t p = 0; p < chart.series[s].values.size(); ++p)
+            control.SetPointValue(static_cast<std::int16_t>(p), chart.series[s].values[p]);
+    }
+    control.SetChartAdm(1, chart.axisMax);
+    control.CloseChartData(1);
+}
 
 void ModelChartfx::SetThisSerie(std::int16_t series) {
     Note([&] { return Prop("ThisSerie", series); });
@@ -54,7 +88,12 @@ void ModelChartfx::SetFixedGap(std::int16_t fixedGap) {
 
 void ModelChartfx::SetChartType(std::int16_t type) {
     Note([&] { return Prop("ChartType", type); });
-    pending_.chartType = type;
+    pending_.kind = type == kPieChart ? ChartKind::Pie : ChartKind::Bars;
+}
+
+void ModelChartfx::SetPointName(const std::string& name) {
+    Note([&] { return "PointName=" + Quote(name); });
+    pending_.pointName = name;
 }
 
 void ModelChartfx::SetChart3D(bool on) {

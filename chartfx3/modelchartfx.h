@@ -2,10 +2,17 @@
 // concrete control, which only has to show and print what it publishes.
 #pragma once
 
-#include "chartmodel.h"
-#include "tchartfx.h"
+#include "chartfx3/chartmodel.h"
+#include "chartfx3/tchartfx.h"
 
 #include <string>
+
+// The control's chart type of a kind (kBarChart, kPieChart).
+std::int16_t ChartTypeOf(ChartKind kind);
+
+// Sends a finished chart to a control through its operations, as the chart handlers do, so
+// that it shows it.
+void SendChart(const ChartModel& chart, TChartfx& control);
 
 class ModelChartfx : public TChartfx {
 public:
@@ -16,6 +23,7 @@ public:
     void SetAngles3D(std::int32_t angles) override;
     void SetFixedGap(std::int16_t fixedGap) override;
     void SetChartType(std::int16_t type) override;
+    void SetPointName(const std::string& name) override;
     void SetChart3D(bool on) override;
     void SetXLegFontName(const std::string& face) override;
     void SetXLegFontSize(int points) override;

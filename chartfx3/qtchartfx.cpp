@@ -1,7 +1,7 @@
-#include "qtchartfx.h"
+#include "chartfx3/qtchartfx.h"
 
-#include "chartdrawing.h"
-#include "chartprinting.h"
+#include "chartfx3/chartprinting.h"
+#include "chartfx3/paint/chartdrawing.h"
 
 #include <QHelpEvent>
 #include <QPainter>

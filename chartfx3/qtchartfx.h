@@ -1,7 +1,7 @@
 // QtChartfx: the chart control on screen, a widget that shows and prints the published chart.
 #pragma once
 
-#include "modelchartfx.h"
+#include "chartfx3/modelchartfx.h"
 
 #include <QImage>
 #include <QSize>

@@ -1,4 +1,4 @@
-#include "recordingchartfx.h"
+#include "chartfx3/recordingchartfx.h"
 
 std::int32_t RecordingChartfx::PrintChart() {
     if (keepsOperations())

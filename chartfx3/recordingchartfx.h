@@ -2,7 +2,7 @@
 // and the charts it published; for tests and the report tool.
 #pragma once
 
-#include "modelchartfx.h"
+#include "chartfx3/modelchartfx.h"
 
 #include <string>
 #include <vector>

@@ -7,6 +7,10 @@
 // Texts are UTF-8. Indices are 16-bit as the control takes them; point values are doubles.
 class TChartfx {
 public:
+    // The chart types the control knows.
+    static constexpr std::int16_t kBarChart = 2;
+    static constexpr std::int16_t kPieChart = 5;
+
     virtual ~TChartfx() = default;
 
     // Properties (written only).
@@ -16,7 +20,9 @@ public:
     virtual void SetDecimals(std::int16_t decimals) = 0;
     virtual void SetAngles3D(std::int32_t angles) = 0; // low 16 bits and high 16 bits, degrees
     virtual void SetFixedGap(std::int16_t fixedGap) = 0;
-    virtual void SetChartType(std::int16_t type) = 0; // 2 bars, 5 pie
+    virtual void SetChartType(std::int16_t type) = 0; // kBarChart, kPieChart
+    // What one point is called in its tooltip: "Etage" makes "Etage 7"; empty: the legend alone.
+    virtual void SetPointName(const std::string& name) = 0;
     virtual void SetChart3D(bool on) = 0;
     virtual void SetXLegFontName(const std::string& face) = 0; // category-axis font
     virtual void SetXLegFontSize(int points) = 0;

@@ -1,6 +1,6 @@
-#include "chartprep.h"
+#include "charts/chartprep.h"
 
-#include "cp1252.h"
+#include "statglob/text.h"
 
 namespace {
 
@@ -39,8 +39,10 @@ void ChartWriter::PrepareChart(const std::string& title, const std::string& valu
         chart_.SetChart3D(false);
     }
     chart_.SetXLegFontSize(kind == LabelKind::Hours ? 7 : 8);
+    chart_.SetPointName(kind == LabelKind::Floors ? "Etage" : "");
     for (int i = 0; i < points; ++i) {
-        chart_.SetChartType(kind == LabelKind::ShaftsPie ? 5 : 2);
+        chart_.SetChartType(kind == LabelKind::ShaftsPie ? TChartfx::kPieChart
+                                                         : TChartfx::kBarChart);
         chart_.SetPointLegend(static_cast<std::int16_t>(i), Cp1252ToUtf8(Legend(kind, i)));
     }
     chart_.SetChartTitle(0, valueAxisTitle);

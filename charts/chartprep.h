@@ -2,8 +2,8 @@
 // running maximum, round it to the value-axis maximum, close the data.
 #pragma once
 
-#include "store.h"
-#include "tchartfx.h"
+#include "chartfx3/tchartfx.h"
+#include "statglob/store.h"
 
 #include <cstdint>
 #include <string>

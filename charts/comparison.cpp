@@ -1,20 +1,17 @@
-#include "comparison.h"
+#include "charts/comparison.h"
 
-#include "chartprep.h"
-#include "coversheet.h"
-#include "cp1252.h"
-#include "keyfigures.h"
-#include "reader.h"
-#include "recordingchartfx.h"
+#include "chartfx3/recordingchartfx.h"
+#include "charts/chartprep.h"
+#include "charts/coversheet.h"
+#include "charts/keyfigures.h"
+#include "statglob/reader.h"
+#include "statglob/text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 namespace {
-
-constexpr int kMinutesPerDay = 24 * 60;
-const char* const kNone = "–";
 
 // A copy that holds only floors 1..floors: everything drawn or computed from it sums over those.
 StatisticsStore Restricted(const StatisticsStore& s, int floors) {
@@ -23,32 +20,9 @@ StatisticsStore Restricted(const StatisticsStore& s, int floors) {
     return copy;
 }
 
-std::string BaseName(const std::string& path) {
-    const std::size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// "TT.MM." of the day holding the given minute since 1.1.2000.
-std::string DayMonth(std::int64_t minutes) {
-    // Days since 1.3.0000, then the civil date: the inverse of the period parsing's day count.
-    const std::int64_t days =
-        (minutes >= 0 ? minutes : minutes - kMinutesPerDay + 1) / kMinutesPerDay;
-    const std::int64_t z = days + 730425;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.", day, month);
-    return text;
-}
-
 std::string PeriodLabel(const KeyFigures& k, const StatisticsStore& s) {
     if (!k.startMinutes || !k.periodMinutes)
-        return BaseName(s.FileName.str());
+        return BaseName(s.FileName.view());
     // The period ends at its stop minute, which belongs to the next day when the stop is a
     // date without time: the minute before it lies in the last day.
     return DayMonth(*k.startMinutes) + "–" + DayMonth(*k.startMinutes + *k.periodMinutes - 1);
@@ -67,29 +41,18 @@ std::optional<double> Calls(std::int64_t calls, const KeyFigures& k, bool perDay
     return Value({calls * kMinutesPerDay, *k.periodMinutes});
 }
 
-// One decimal (or none), decimal comma, half away from zero; "+" before a positive change.
-std::string Decimal(double v, bool sign = false, int decimals = 1) {
-    const long long scaled = std::llround(decimals > 0 ? v * 10 : v);
-    std::string text = std::to_string(std::llabs(decimals > 0 ? scaled / 10 : scaled));
-    if (decimals > 0)
-        text += "," + std::to_string(std::llabs(scaled) % 10);
-    if (scaled < 0)
-        return "-" + text;
-    return (sign && scaled > 0 ? "+" : "") + text;
-}
-
 std::string FigureText(const ComparedFigure& f) {
     const std::string unit = f.unit.empty() ? "" : " " + f.unit;
     const auto shown = [&](const std::optional<double>& v) {
-        return v ? Decimal(*v, false, f.decimals) + unit : std::string(kNone);
+        return v ? FormatDecimal(*v, f.decimals) + unit : std::string(kNone);
     };
     std::string text = shown(f.value) + "; Vergleich " + shown(f.other);
     if (const auto change = f.change()) {
         // A change of a share is in percentage points; the relative change follows in %.
-        text += "; Änderung " + Decimal(*change, true, f.decimals) +
+        text += "; Änderung " + FormatDecimal(*change, f.decimals, true) +
                 (f.unit == "%" ? " Prozentpunkte" : unit);
         if (const auto percent = f.changePercent())
-            text += " (" + Decimal(*percent, true) + " %)";
+            text += " (" + FormatDecimal(*percent, 1, true) + " %)";
         const std::string verdict = f.assessment();
         if (!verdict.empty())
             text += ", " + verdict;
@@ -111,20 +74,6 @@ StatisticsStore LoadComparisonStore(const std::string& path) {
     return store;
 }
 
-bool HasComparisonChart(ChartId id) {
-    switch (id) {
-    case ChartId::w_time:
-    case ChartId::count:
-    case ChartId::count_hour:
-    case ChartId::count_hour_ab:
-    case ChartId::Verteil:
-    case ChartId::Travel:
-        return true;
-    default:
-        return false;
-    }
-}
-
 std::optional<double> ComparedFigure::change() const {
     if (!value || !other)
         return std::nullopt;
@@ -140,15 +89,15 @@ std::optional<double> ComparedFigure::changePercent() const {
 std::string ComparedFigure::assessment() const {
     const auto c = change();
     // Below the shown tenth a change is none.
-    if (!lowerIsBetter || !c || std::llround(*c * 10) == 0)
+    if (!lowerIsBetter || !c || RoundsToZero(*c, 1))
         return "";
     return *c < 0 ? "besser" : "schlechter";
 }
 
 Comparison Compare(const StatisticsStore& store, const StatisticsStore& other) {
     Comparison c;
-    c.file = BaseName(store.FileName.str());
-    c.otherFile = BaseName(other.FileName.str());
+    c.file = BaseName(store.FileName.view());
+    c.otherFile = BaseName(other.FileName.view());
     c.floorCount = store.FloorCount;
     c.otherFloorCount = other.FloorCount;
     c.comparedFloors = std::min(c.floorCount, c.otherFloorCount);
@@ -202,7 +151,7 @@ Comparison Compare(const StatisticsStore& store, const StatisticsStore& other) {
         const FloorFigure& a = k.floors[static_cast<std::size_t>(f)];
         const FloorFigure& b = o.floors[static_cast<std::size_t>(f)];
         if (a.waitSeconds.defined() && b.waitSeconds.defined() &&
-            std::llround((a.waitSeconds.value() - b.waitSeconds.value()) * 10) != 0)
+            !RoundsToZero(a.waitSeconds.value() - b.waitSeconds.value(), 1))
             c.mostChanged.push_back(
                 {a.floor, a.name, a.waitSeconds.value(), b.waitSeconds.value()});
     }
@@ -230,7 +179,7 @@ ChartModel DrawComparisonChart(ChartId id, const StatisticsStore& store,
 
     ChartModel chart = a;
     chart.series.clear();
-    chart.chartType = 2;
+    chart.kind = ChartKind::Bars;
     chart.chart3D = false;
     chart.angles3D = 0;
     const bool shares = id == ChartId::Verteil;
@@ -276,38 +225,10 @@ ChartModel DrawComparisonChart(ChartId id, const StatisticsStore& store,
 std::vector<std::pair<ChartId, ChartModel>> DrawAllComparisonCharts(const StatisticsStore& store,
                                                                     const StatisticsStore& other) {
     std::vector<std::pair<ChartId, ChartModel>> charts;
-    for (ChartId id : kAllCharts)
-        if (HasComparisonChart(id))
-            charts.emplace_back(id, DrawComparisonChart(id, store, other));
+    for (const ChartInfo& c : kCharts)
+        if (c.hasComparison)
+            charts.emplace_back(c.id, DrawComparisonChart(c.id, store, other));
     return charts;
-}
-
-void SendChart(const ChartModel& chart, TChartfx& control) {
-    control.SetDecimals(chart.decimals);
-    control.SetFixedGap(chart.fixedGap);
-    control.SetXLegFontName(chart.categoryFont);
-    control.SetChart3D(chart.chart3D);
-    control.SetAngles3D(chart.angles3D);
-    control.SetXLegFontSize(chart.categoryFontSize);
-    control.SetChartType(chart.chartType);
-    for (std::size_t i = 0; i < chart.categories.size(); ++i)
-        control.SetPointLegend(static_cast<std::int16_t>(i), chart.categories[i]);
-    for (std::int16_t t : {0, 2, 3})
-        control.SetChartTitle(t, chart.titles[static_cast<std::size_t>(t)]);
-    std::size_t points = chart.categories.size();
-    for (const ChartSeries& s : chart.series)
-        points = std::max(points, s.values.size());
-    control.OpenChartData(1, static_cast<std::int32_t>(chart.series.size()),
-                          static_cast<std::int32_t>(points));
-    for (std::size_t s = 0; s < chart.series.size(); ++s) {
-        const auto serie = static_cast<std::int16_t>(s);
-        control.SetThisSerie(serie);
-        control.SetSeriesLegend(serie, chart.series[s].legend);
-        for (std::size_t p = 0; p < chart.series[s].values.size(); ++p)
-            control.SetPointValue(static_cast<std::int16_t>(p), chart.series[s].values[p]);
-    }
-    control.SetChartAdm(1, chart.axisMax);
-    control.CloseChartData(1);
 }
 
 std::vector<std::string> ComparisonCoverLines(const StatisticsStore& other) {

@@ -2,11 +2,11 @@
 // charts with both periods and the key figures side by side, as data and as German rows.
 #pragma once
 
-#include "chartmodel.h"
-#include "charts.h"
-#include "keyfigurerow.h"
-#include "store.h"
-#include "tchartfx.h"
+#include "chartfx3/chartmodel.h"
+#include "chartfx3/tchartfx.h"
+#include "charts/charts.h"
+#include "charts/keyfigurerow.h"
+#include "statglob/store.h"
 
 #include <optional>
 #include <string>
@@ -15,10 +15,6 @@
 // Reads `path` with the program's reader into a store of its own and returns it; throws as
 // LoadStatisticsFile does. No other store is touched, so a failure changes nothing.
 StatisticsStore LoadComparisonStore(const std::string& path);
-
-// The charts that show both periods: waiting time and all calls per floor, calls per hour (total
-// and up/down), the shaft distribution (grouped bars of shares) and the floors passed.
-bool HasComparisonChart(ChartId id);
 
 // One key figure of both periods. Values are in `unit`; absent where a period cannot give it.
 struct ComparedFigure {
@@ -55,18 +51,15 @@ struct Comparison {
 // files have. Neither store changes.
 Comparison Compare(const StatisticsStore& store, const StatisticsStore& other);
 
-// The comparison chart of `id` (HasComparisonChart): the chart is drawn for each store through
-// the recording control, over the floors both have, and the two are joined: for every series of
-// the chart this period's and then the comparison's, their legends naming the period.
+// The comparison chart of `id` (ChartInfo::hasComparison): the chart is drawn for each store
+// through the recording control, over the floors both have, and the two are joined: for every
+// series of the chart this period's and then the comparison's, their legends naming the period.
 ChartModel DrawComparisonChart(ChartId id, const StatisticsStore& store,
                                const StatisticsStore& other);
 
 // Every comparison chart in button order.
 std::vector<std::pair<ChartId, ChartModel>> DrawAllComparisonCharts(const StatisticsStore& store,
                                                                     const StatisticsStore& other);
-
-// Sends a finished chart to a control, as the chart handlers do, so that it shows it.
-void SendChart(const ChartModel& chart, TChartfx& control);
 
 // What the cover sheet adds for the comparison file: its name and period (UTF-8).
 std::vector<std::string> ComparisonCoverLines(const StatisticsStore& other);

@@ -1,6 +1,6 @@
-#include "coversheet.h"
+#include "charts/coversheet.h"
 
-#include "cp1252.h"
+#include "statglob/text.h"
 
 #include <algorithm>
 #include <string_view>

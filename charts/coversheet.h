@@ -1,7 +1,7 @@
 // The cover sheet's summary of the loaded file: the 16 lines the main window's memo shows.
 #pragma once
 
-#include "store.h"
+#include "statglob/store.h"
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,9 @@
-#include "keyfigures.h"
+#include "charts/keyfigures.h"
 
-#include "coversheet.h"
-#include "cp1252.h"
+#include "charts/coversheet.h"
+#include "statglob/text.h"
 
 #include <algorithm>
-#include <cctype>
 
 const std::array<VerdictStep, 4> kVerdictScale = {{
     {2000, true, "sehr gut"},
@@ -18,38 +17,7 @@ const char* const kVerdictNote =
 
 namespace {
 
-constexpr int kMinutesPerDay = 24 * 60;
 const char* const kUnreadable = "nicht auswertbar";
-const char* const kNone = "–";
-
-// Days from 1.1.2000 to the given date of the proleptic Gregorian calendar.
-std::int64_t DaysSince2000(int y, int m, int d) {
-    y -= m <= 2;
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yoe = y - era * 400;
-    const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return std::int64_t{era} * 146097 + doe - 730425; // 730425: days from 1.3.0000 to 1.1.2000
-}
-
-int DaysInMonth(int y, int m) {
-    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-    return m == 2 && leap ? 29 : kDays[m - 1];
-}
-
-// Reads 1..max digits at pos; -1 when there are none.
-int Digits(const std::string& t, std::size_t& pos, std::size_t maxDigits, std::size_t* count) {
-    int value = 0;
-    std::size_t n = 0;
-    while (pos < t.size() && n < maxDigits && std::isdigit(static_cast<unsigned char>(t[pos]))) {
-        value = value * 10 + (t[pos++] - '0');
-        ++n;
-    }
-    if (count)
-        *count = n;
-    return n == 0 ? -1 : value;
-}
 
 std::string Int(std::int64_t v) {
     return std::to_string(v);
@@ -108,54 +76,6 @@ std::string HourValue(const HourFigure& h, std::int64_t whole) {
 }
 
 } // namespace
-
-std::string FormatRatio(Ratio r, std::int64_t scale) {
-    if (!r.defined())
-        return kNone;
-    // Tenths, rounded half away from zero; the magnitudes here stay far below 2^63.
-    const bool negative = r.num < 0;
-    const std::int64_t num = (negative ? -r.num : r.num) * scale * 10;
-    const std::int64_t tenths = (2 * num + r.den) / (2 * r.den);
-    if (tenths == 0)
-        return "0,0";
-    return (negative ? "-" : "") + std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
-}
-
-std::optional<std::int64_t> ParsePeriodTime(const std::string& raw, bool endOfDay) {
-    const std::size_t first = raw.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return std::nullopt;
-    const std::string t = raw.substr(first, raw.find_last_not_of(' ') + 1 - first);
-    std::size_t pos = 0, yearDigits = 0;
-    const int day = Digits(t, pos, 2, nullptr);
-    if (day < 0 || pos >= t.size() || t[pos++] != '.')
-        return std::nullopt;
-    const int month = Digits(t, pos, 2, nullptr);
-    if (month < 0 || pos >= t.size() || t[pos++] != '.')
-        return std::nullopt;
-    int year = Digits(t, pos, 4, &yearDigits);
-    if (yearDigits != 2 && yearDigits != 4)
-        return std::nullopt;
-    if (yearDigits == 2)
-        year += 2000;
-    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
-        return std::nullopt;
-    std::int64_t minutes = DaysSince2000(year, month, day) * kMinutesPerDay;
-    if (pos == t.size())
-        return minutes + (endOfDay ? kMinutesPerDay : 0);
-    if (t[pos] != ' ')
-        return std::nullopt;
-    while (pos < t.size() && t[pos] == ' ')
-        ++pos;
-    const int hour = Digits(t, pos, 2, nullptr);
-    if (hour < 0 || hour > 23 || pos >= t.size() || t[pos++] != ':')
-        return std::nullopt;
-    std::size_t minuteDigits = 0;
-    const int minute = Digits(t, pos, 2, &minuteDigits);
-    if (minuteDigits != 2 || minute > 59 || pos != t.size())
-        return std::nullopt;
-    return minutes + hour * 60 + minute;
-}
 
 KeyFigures ComputeKeyFigures(const StatisticsStore& s) {
     KeyFigures k;
@@ -288,9 +208,7 @@ KeyFigures ComputeKeyFigures(const StatisticsStore& s) {
 }
 
 std::string KeyFigureTitle(const StatisticsStore& s) {
-    const std::string path = s.FileName.str();
-    const std::size_t slash = path.find_last_of("/\\");
-    return "Kennzahlen: " + (slash == std::string::npos ? path : path.substr(slash + 1));
+    return "Kennzahlen: " + BaseName(s.FileName.view());
 }
 
 std::vector<KeyFigureRow> KeyFigureRows(const KeyFigures& k) {

@@ -2,23 +2,15 @@
 // presentation as rows, computed from the loaded file only here.
 #pragma once
 
-#include "keyfigurerow.h"
-#include "store.h"
+#include "charts/format.h"
+#include "charts/keyfigurerow.h"
+#include "statglob/store.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
-
-// A quotient kept exact; shown only when the divisor is above 0.
-struct Ratio {
-    std::int64_t num = 0;
-    std::int64_t den = 0;
-
-    bool defined() const { return den > 0; }
-    double value() const { return defined() ? static_cast<double>(num) / den : 0.0; }
-};
 
 struct FloorFigure {
     int floor = 0;    // 1..FloorCount
@@ -80,10 +72,6 @@ extern const std::array<VerdictStep, 4> kVerdictScale;
 extern const char* const kVerdictAbove; // beyond the last step
 extern const char* const kVerdictNote;
 
-// Parses "TT.MM.JJ hh:mm", "TT.MM.JJJJ hh:mm", "TT.MM.JJ" or "TT.MM.JJJJ" into minutes since
-// 1.1.2000; a date without time means the start of that day, or its end when `endOfDay`.
-std::optional<std::int64_t> ParsePeriodTime(const std::string& text, bool endOfDay);
-
 KeyFigures ComputeKeyFigures(const StatisticsStore& s);
 
 // Heading of the key figures: "Kennzahlen: " and the file name of the loaded file (UTF-8).
@@ -93,6 +81,3 @@ std::string KeyFigureTitle(const StatisticsStore& s);
 std::vector<KeyFigureRow> KeyFigureRows(const KeyFigures& k);
 // The rows as plain text: each section heading on its own line, then "  label: value".
 std::string KeyFigureText(const std::vector<KeyFigureRow>& rows);
-// A quotient with one decimal and a decimal comma, rounded half away from zero; "–" when the
-// divisor is not above 0. `scale` multiplies first (100 for percent).
-std::string FormatRatio(Ratio r, std::int64_t scale = 1);

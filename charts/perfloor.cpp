@@ -1,6 +1,6 @@
 // The six charts with one point per floor.
-#include "chartprep.h"
-#include "charts.h"
+#include "charts/chartprep.h"
+#include "charts/charts.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "reportcontent.h"
+#include "charts/reportcontent.h"
 
-#include "charts.h"
-#include "comparison.h"
-#include "coversheet.h"
-#include "keyfigures.h"
+#include "charts/charts.h"
+#include "charts/comparison.h"
+#include "charts/coversheet.h"
+#include "charts/keyfigures.h"
 
 ReportContent BuildReportContent(StatisticsStore& store) {
     ReportContent content;
@@ -22,7 +22,7 @@ void AddComparison(ReportContent& content, const StatisticsStore& store,
     const Comparison comparison = Compare(store, other);
     content.comparisonTitle = ComparisonTitle(comparison);
     content.comparisonFigures = ComparisonRows(comparison);
-    for (std::size_t i = 0; i < kAllCharts.size() && i < content.charts.size(); ++i)
-        if (HasComparisonChart(kAllCharts[i]))
-            content.charts[i] = DrawComparisonChart(kAllCharts[i], store, other);
+    for (std::size_t i = 0; i < kCharts.size() && i < content.charts.size(); ++i)
+        if (kCharts[i].hasComparison)
+            content.charts[i] = DrawComparisonChart(kCharts[i].id, store, other);
 }

@@ -2,8 +2,23 @@
 // button hand to WriteReportPdf.
 #pragma once
 
-#include "reportpdf.h"
-#include "store.h"
+#include "chartfx3/chartmodel.h"
+#include "charts/keyfigurerow.h"
+#include "statglob/store.h"
+
+#include <string>
+#include <vector>
+
+struct ReportContent {
+    std::vector<std::string> coverParagraphs; // UTF-8, the memo's paragraphs
+    std::string keyFigureTitle;               // UTF-8, heads the key-figure page
+    std::vector<KeyFigureRow> keyFigures;
+    // With a comparison file: its figures beside these on a page of their own after the key
+    // figures; empty without one.
+    std::string comparisonTitle;
+    std::vector<KeyFigureRow> comparisonFigures;
+    std::vector<ChartModel> charts; // in button order
+};
 
 // The cover sheet's summary (BuildCoverSheet), the key figures and the eleven charts in button
 // order, drawn with the floor names in force. Callers that know better cover paragraphs (the

@@ -1,6 +1,6 @@
 // The two charts with one point per shaft.
-#include "chartprep.h"
-#include "charts.h"
+#include "charts/chartprep.h"
+#include "charts/charts.h"
 
 void DrawShaftDistributionChart(StatisticsStore& s, TChartfx& chart) {
     s.ShaftCallTotal = {0, 0, 0, 0};

@@ -1,7 +1,7 @@
 // The three charts over the 24 hours of the day.
-#include "chartprep.h"
-#include "charts.h"
-#include "cp1252.h"
+#include "charts/chartprep.h"
+#include "charts/charts.h"
+#include "statglob/text.h"
 
 namespace {
 

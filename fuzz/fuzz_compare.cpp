@@ -2,10 +2,11 @@
 // the comparison of the first: their comparison, its charts and its JSON. A file that does not
 // load is replaced by a small one that does. The compared floors are those both files have,
 // every text is valid UTF-8, every chart has a value per category, the JSON is valid.
-#include "comparison.h"
-#include "fuzzinput.h"
-#include "loadpath.h"
-#include "report.h"
+#include "app/report.h"
+#include "charts/comparison.h"
+#include "fuzz/fuzzinput.h"
+#include "statglob/text.h"
+#include "tests/support/loadpath.h"
 
 #include <algorithm>
 

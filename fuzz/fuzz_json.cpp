@@ -2,9 +2,10 @@
 // texts and file name. The input's parts: the statistics file (a small one when it does not
 // load), the names (a line each, any bytes, as the store holds them), the customer, the order,
 // the file name. The output is valid UTF-8 JSON holding the cover as built.
-#include "fuzzinput.h"
-#include "loadpath.h"
-#include "report.h"
+#include "app/report.h"
+#include "fuzz/fuzzinput.h"
+#include "statglob/text.h"
+#include "tests/support/loadpath.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const FuzzFile file("stat.csv");

@@ -1,9 +1,9 @@
 // libFuzzer target: any bytes as a statistics file, through the whole load path. A crash, a
 // sanitizer finding, an exception the user would not see as a message, or a broken rule of
 // CheckLoadPath ends the run with the input saved.
-#include "fuzzinput.h"
-#include "loadpath.h"
-#include "reader.h"
+#include "fuzz/fuzzinput.h"
+#include "statglob/reader.h"
+#include "tests/support/loadpath.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -2,9 +2,9 @@
 // texts), each part written to a file of its own when the code under test reads files.
 #pragma once
 
-#include "errors.h"
-#include "reader.h"
-#include "store.h"
+#include "statglob/errors.h"
+#include "statglob/reader.h"
+#include "statglob/store.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "errors.h"
+#include "statglob/errors.h"
 
-#include "cp1252.h"
+#include "statglob/text.h"
 
 #include <algorithm>
 #include <cerrno>

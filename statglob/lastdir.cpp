@@ -1,9 +1,9 @@
-#include "lastdir.h"
+#include "statglob/lastdir.h"
 
-#include "cp1252.h"
-#include "errors.h"
-#include "outputfile.h"
-#include "textfile.h"
+#include "statglob/errors.h"
+#include "statglob/outputfile.h"
+#include "statglob/text.h"
+#include "statglob/textfile.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "outputfile.h"
+#include "statglob/outputfile.h"
 
-#include "cp1252.h"
-#include "errors.h"
+#include "statglob/errors.h"
+#include "statglob/text.h"
 
 #include <cerrno>
 #include <chrono>

@@ -1,20 +1,14 @@
-#include "reader.h"
+#include "statglob/reader.h"
 
-#include "cp1252.h"
-#include "errors.h"
-#include "textfile.h"
+#include "statglob/errors.h"
+#include "statglob/text.h"
+#include "statglob/textfile.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
 namespace {
-
-#ifdef _WIN32
-constexpr std::string_view kSeparators = "\\/";
-#else
-constexpr std::string_view kSeparators = "/";
-#endif
 
 constexpr int kHeaderLines = 8;
 // Bytes kept of one line: far more than any line the parser reads needs, so a huge file costs
@@ -24,12 +18,6 @@ constexpr std::size_t kKeptLineLimit = 64 * 1024;
 // Line number in the file of the floor line of pair i (from 1); its hour line follows it.
 int LineOfFloorLine(int i) {
     return kHeaderLines + 2 * i - 1;
-}
-
-// The file name without its folder.
-std::string NameOf(std::string_view path) {
-    const std::size_t sep = path.find_last_of(kSeparators);
-    return std::string(sep == std::string_view::npos ? path : path.substr(sep + 1));
 }
 
 // The file lists the groups as A down, B down, A up, B up.
@@ -44,15 +32,6 @@ std::size_t SkipFirstField(std::string_view line) {
 }
 
 } // namespace
-
-std::string FolderOf(std::string_view path) {
-    const std::size_t sep = path.find_last_of(kSeparators);
-    if (sep == std::string_view::npos)
-        return {};
-    if (sep == 0 && path[0] == '/')
-        return "/";
-    return std::string(path.substr(0, sep));
-}
 
 StatisticsStore ReadStatisticsFile(StatisticsStore& store, const std::string& path) {
     store.FileName = Utf8CutBytes(path, decltype(store.FileName)::Capacity);
@@ -99,7 +78,7 @@ StatisticsStore ReadStatisticsFile(StatisticsStore& store, const std::string& pa
 }
 
 void ParseStatistics(StatisticsStore& s) {
-    const std::string fileName = NameOf(s.FileName.view());
+    const std::string fileName = BaseName(s.FileName.view());
     // Each value with its place in the file, so the message can point to it.
     const auto next = [&fileName](std::size_t& p, const std::string& line, int lineNo) {
         const std::size_t start = p;

@@ -1,17 +1,13 @@
 // Reading a statistics file into the store: the open sequence, ParseStatistics, ParseNextInt.
 #pragma once
 
-#include "store.h"
+#include "statglob/store.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-
-// The folder of a path, up to its last separator and without it ("C:" for C:\stat.csv).
-// A file in the POSIX root gives "/"; a bare name gives "".
-std::string FolderOf(std::string_view path);
 
 // Steps 3 to 9 of opening a file. FileName and LastDir of `store` change first; the file's
 // lines go into a copy of the store, which is returned, so `store` keeps its figures if

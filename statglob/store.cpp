@@ -1,4 +1,4 @@
-#include "store.h"
+#include "statglob/store.h"
 
 void StatisticsStore::SetLabelDefaults() {
     FloorNames[0] = "KG";

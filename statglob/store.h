@@ -1,7 +1,7 @@
 // StatisticsStore: the figures, kept lines and labels of the statistics file loaded last.
 #pragma once
 
-#include "shortstring.h"
+#include "statglob/shortstring.h"
 
 #include <array>
 #include <cstdint>

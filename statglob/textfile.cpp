@@ -1,7 +1,7 @@
-#include "textfile.h"
+#include "statglob/textfile.h"
 
-#include "errors.h"
-#include "outputfile.h"
+#include "statglob/errors.h"
+#include "statglob/outputfile.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "appsetup.h"
+#include "ui/appsetup.h"
 
 #include <QApplication>
 #include <QFont>

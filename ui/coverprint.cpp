@@ -1,17 +1,9 @@
-#include "coverprint.h"
+#include "ui/coverprint.h"
 
 #include <QPainter>
 #include <QPrinter>
 
 #include <stdexcept>
-
-void InitMainWindowResources() {
-    static const bool done = [] {
-        Q_INIT_RESOURCE(mainwin);
-        return true;
-    }();
-    (void)done;
-}
 
 void PrintCoverSheet(QPrinter& printer, const QImage& logo, const QStringList& lines) {
     printer.setResolution(kCoverResolution);

@@ -1,8 +1,8 @@
-#include "errorbox.h"
+#include "ui/errorbox.h"
 
-#include "chartexport.h"
-#include "errors.h"
-#include "outputfile.h"
+#include "statglob/errors.h"
+#include "statglob/outputfile.h"
+#include "statglob/qtext.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
@@ -14,8 +14,7 @@
 namespace {
 
 void ShowMessageBox(const QString& text, QWidget* parent) {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::Critical, QText(kAppTitle), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -48,7 +47,7 @@ QString ErrorBoxText(const QString& message) {
 }
 
 QString ExceptionMessage(const std::exception& e) {
-    return QString::fromUtf8(e.what());
+    return QText(e.what());
 }
 
 void ShowErrorBox(const QString& message, QWidget* parent) {

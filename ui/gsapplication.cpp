@@ -1,6 +1,6 @@
-#include "gsapplication.h"
+#include "ui/gsapplication.h"
 
-#include "errorbox.h"
+#include "ui/errorbox.h"
 
 #include <QPointer>
 #include <QWidget>

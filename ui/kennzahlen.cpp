@@ -1,11 +1,13 @@
-#include "kennzahlen.h"
+#include "ui/kennzahlen.h"
 
-#include "chartprinting.h"
-#include "errorbox.h"
-#include "keyfigurepage.h"
-#include "keyfigures.h"
-#include "mainpictures.h"
-#include "modeless.h"
+#include "statglob/qtext.h"
+
+#include "chartfx3/chartprinting.h"
+#include "chartfx3/report/keyfigurepage.h"
+#include "charts/keyfigures.h"
+#include "ui/errorbox.h"
+#include "ui/mainpictures.h"
+#include "ui/modeless.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -21,10 +23,6 @@
 #include <memory>
 
 namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 QTableWidgetItem* Cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
@@ -86,7 +84,7 @@ void TKennzahlenDlg::SetFigures(const QString& title, const std::vector<KeyFigur
         if (!section || *section != row.section) {
             section = &row.section;
             Tabelle->insertRow(r);
-            QTableWidgetItem* head = Cell(Q(row.section));
+            QTableWidgetItem* head = Cell(QText(row.section));
             head->setFont(bold);
             head->setBackground(QColor(225, 230, 240));
             Tabelle->setItem(r, 0, head);
@@ -94,8 +92,8 @@ void TKennzahlenDlg::SetFigures(const QString& title, const std::vector<KeyFigur
         }
         const int at = Tabelle->rowCount();
         Tabelle->insertRow(at);
-        Tabelle->setItem(at, 0, Cell(Q(row.label)));
-        Tabelle->setItem(at, 1, Cell(Q(row.value)));
+        Tabelle->setItem(at, 0, Cell(QText(row.label)));
+        Tabelle->setItem(at, 1, Cell(QText(row.value)));
     }
     Tabelle->resizeRowsToContents();
 }
@@ -116,7 +114,7 @@ void TKennzahlenDlg::PrintBtnClick() {
 }
 
 void TKennzahlenDlg::CopyBtnClick() {
-    QGuiApplication::clipboard()->setText(Q(KeyFigureText(rows_)));
+    QGuiApplication::clipboard()->setText(QText(KeyFigureText(rows_)));
 }
 
 void TKennzahlenDlg::OKBtnClick() {

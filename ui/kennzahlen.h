@@ -2,7 +2,7 @@
 // and copyable as text.
 #pragma once
 
-#include "keyfigurerow.h"
+#include "charts/keyfigurerow.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
-#include "mainpictures.h"
+#include "ui/mainpictures.h"
 
-#include "coverprint.h"
-
+#include <QFont>
 #include <QPixmap>
+#include <QToolButton>
 
 namespace {
 
@@ -27,7 +27,6 @@ void AddHalves(QIcon& icon, const QString& resource, qreal ratio) {
 } // namespace
 
 QIcon TwoImagePicture(const QString& resource) {
-    InitMainWindowResources();
     QIcon icon;
     AddHalves(icon, resource, 1.0);
     // Screens scaled to 150 % and more take the twice-size drawing instead of blowing up this.
@@ -60,6 +59,38 @@ QIcon CheckMarkPicture() {
 }
 
 QIcon ProgramIcon() {
-    InitMainWindowResources();
     return QIcon(QStringLiteral(":/mainwin/gruppenstatistik.png"));
+}
+
+QToolButton* FlatButton(QWidget& parent, const QString& name, const QRect& place) {
+    auto* button = new QToolButton(&parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QToolButton* PictureButton(QWidget& parent, const QString& name, int left, const QIcon& picture,
+                           const QString& hint) {
+    QToolButton* button = FlatButton(parent, name, QRect(left, 24, 25, 25));
+    button->setIcon(picture);
+    button->setIconSize(QSize(16, 16));
+    button->setToolTip(hint);
+    return button;
+}
+
+QToolButton* TextButton(QWidget& parent, const QString& name, const QRect& place,
+                        const QString& text) {
+    QToolButton* button = FlatButton(parent, name, place);
+    button->setText(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    button->setFont(font);
+    QPalette blue = button->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        blue.setColor(group, QPalette::ButtonText, Qt::blue);
+    button->setPalette(blue);
+    return button;
 }

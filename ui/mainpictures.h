@@ -1,8 +1,21 @@
-// The pictures of the main window's buttons and the program's icon, from the resources.
+// The main window's buttons: their pictures, the program's icon, and the two looks they have.
 #pragma once
 
 #include <QIcon>
 #include <QString>
+
+class QRect;
+class QToolButton;
+class QWidget;
+
+// A flat 25 x 25 button with a 16 x 16 picture in the tool bar, at `left`, with its hint.
+QToolButton* PictureButton(QWidget& parent, const QString& name, int left, const QIcon& picture,
+                           const QString& hint);
+// A flat button at `place` with blue text in Arial 8, as the chart buttons look.
+QToolButton* TextButton(QWidget& parent, const QString& name, const QRect& place,
+                        const QString& text);
+// A flat button at `place` without text or picture, as every button of the window starts.
+QToolButton* FlatButton(QWidget& parent, const QString& name, const QRect& place);
 
 // A picture of two images side by side, as the tool buttons and check marks carry it: the
 // left half is drawn while the button is enabled, the right half while it is disabled.

@@ -1,4 +1,4 @@
-#include "memolines.h"
+#include "ui/memolines.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>

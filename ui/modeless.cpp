@@ -1,4 +1,4 @@
-#include "modeless.h"
+#include "ui/modeless.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
-#include "program.h"
+#include "ui/program.h"
 
-#include "errorbox.h"
+#include "ui/errorbox.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -2,9 +2,9 @@
 // main window shown, and a statistics file named on the command line opened.
 #pragma once
 
-#include "statchart.h"
-#include "statetag.h"
-#include "statistik.h"
+#include "ui/statchart.h"
+#include "ui/statetag.h"
+#include "ui/statistik.h"
 
 #include <string>
 #include <vector>

@@ -1,11 +1,12 @@
-#include "statchart.h"
+#include "ui/statchart.h"
 
-#include "chartexport.h"
-#include "chartprinting.h"
-#include "charttable.h"
-#include "errorbox.h"
-#include "modeless.h"
-#include "qtchartfx.h"
+#include "chartfx3/chartprinting.h"
+#include "chartfx3/paint/chartexport.h"
+#include "chartfx3/qtchartfx.h"
+#include "charts/figurestext.h"
+#include "statglob/qtext.h"
+#include "ui/errorbox.h"
+#include "ui/modeless.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -27,17 +28,7 @@
 
 TStatDlg* StatDlg = nullptr;
 
-// The library is static: its pictures are registered on first use. (Outside any namespace,
-// as the resource's initialiser is declared there.)
-static void InitStatChartResources() {
-    Q_INIT_RESOURCE(statchart);
-}
-
 namespace {
-
-// Gaps of the chart on paper and on screen (thousandths of the chart's height).
-constexpr std::int16_t kPrintGap = 200;
-constexpr std::int16_t kScreenGap = 40;
 
 // Places in the client area of kClientSize (left, top, width, height).
 constexpr QRect kChartPlace(16, 24, 609, 329);
@@ -99,13 +90,11 @@ TStatDlg::TStatDlg(QWidget* parent)
       KopierenAction(MenuAction(this, QStringLiteral("KopierenAction"), QStringLiteral("Kopieren"),
                                 QKeySequence::Copy)),
       BildSpeichernAction(MenuAction(this, QStringLiteral("BildSpeichernAction"),
-                                     QStringLiteral("Als Bild speichern\u2026"),
-                                     QKeySequence::Save)),
+                                     QStringLiteral("Als Bild speichern…"), QKeySequence::Save)),
       DatenExportAction(MenuAction(this, QStringLiteral("DatenExportAction"),
-                                   QStringLiteral("Daten exportieren\u2026"))),
+                                   QStringLiteral("Daten exportieren…"))),
       DruckvorschauAction(MenuAction(this, QStringLiteral("DruckvorschauAction"),
-                                     QStringLiteral("Druckvorschau\u2026"))) {
-    InitStatChartResources();
+                                     QStringLiteral("Druckvorschau…"))) {
     setObjectName(QStringLiteral("StatDlg"));
     setWindowTitle(QStringLiteral("StatDlg"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -202,7 +191,7 @@ void TStatDlg::SetChartOrigin(const QString& statisticsFile, ChartId chart,
                               const QString& comparisonFile) {
     statisticsFile_ = statisticsFile;
     comparisonFile_ = comparisonFile;
-    chartName_ = QString::fromUtf8(ChartFileName(chart));
+    chartName_ = QText(ChartOf(chart).fileName);
 }
 
 QString TStatDlg::ProposedPath(const QString& suffix) const {

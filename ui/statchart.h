@@ -2,7 +2,7 @@
 // (clipboard, image files, figures as CSV, print preview).
 #pragma once
 
-#include "charts.h"
+#include "charts/charts.h"
 
 #include <QSize>
 #include <QString>

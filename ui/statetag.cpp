@@ -1,7 +1,7 @@
-#include "statetag.h"
+#include "ui/statetag.h"
 
-#include "cp1252.h"
-#include "errorbox.h"
+#include "statglob/text.h"
+#include "ui/errorbox.h"
 
 #include <QFontMetrics>
 #include <QHideEvent>

@@ -1,7 +1,7 @@
 // TEtageDlg: the floor names dialog, one edit box and one label per floor of the loaded file.
 #pragma once
 
-#include "store.h"
+#include "statglob/store.h"
 
 #include <QDialog>
 

@@ -1,36 +1,36 @@
-#include "statistik.h"
+#include "ui/statistik.h"
 
-#include "chartexport.h"
-#include "chartprinting.h"
-#include "comparison.h"
-#include "coverprint.h"
-#include "coversheet.h"
-#include "cp1252.h"
-#include "errorbox.h"
-#include "errors.h"
-#include "kennzahlen.h"
-#include "keyfigures.h"
-#include "lastdir.h"
-#include "mainpictures.h"
-#include "qtchartfx.h"
-#include "reader.h"
-#include "reportcontent.h"
-#include "statchart.h"
-#include "statetag.h"
+#include "chartfx3/chartprinting.h"
+#include "chartfx3/modelchartfx.h"
+#include "chartfx3/qtchartfx.h"
+#include "chartfx3/report/memowrap.h"
+#include "charts/comparison.h"
+#include "charts/coversheet.h"
+#include "statglob/errors.h"
+#include "statglob/lastdir.h"
+#include "statglob/qtext.h"
+#include "statglob/reader.h"
+#include "statglob/text.h"
+#include "ui/comparisonpanel.h"
+#include "ui/coverprint.h"
+#include "ui/errorbox.h"
+#include "ui/keyfigureaction.h"
+#include "ui/mainpictures.h"
+#include "ui/memolines.h"
+#include "ui/reportaction.h"
+#include "ui/statchart.h"
+#include "ui/statetag.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
-#include <QShortcut>
 #include <QToolButton>
 
 #include <stdexcept>
@@ -43,42 +43,53 @@ namespace {
 constexpr int kClientWidth = 559;
 constexpr int kClientHeight = 419;
 
-struct ChartButtonText {
-    ChartId id;
-    const char* caption;
+// The window's own tool buttons, from the left; the report and comparison buttons follow them.
+struct ToolButtonRow {
+    QToolButton* Thaupt::*control;
+    const char* name;
+    int left;
+    QIcon (*picture)();
+    const char* hint;
+    void (Thaupt::*handler)();
+    bool enabled;
 };
-// In button order, from top 72 down in steps of 24.
-constexpr std::array<ChartButtonText, 11> kChartButtons = {{
-    {ChartId::count_hour, "Außenrufe über Uhrzeit "},
-    {ChartId::count_hour_ab, "Auf/Ab-Rufe über Uhrzeit "},
-    {ChartId::w_time, "Wartezeiten über Etage"},
-    {ChartId::count, "Alle Außenrufe über Etage"},
-    {ChartId::count_a_auf, "Außenrufe Tür A Auf"},
-    {ChartId::count_a_ab, "Außenrufe Tür A Ab"},
-    {ChartId::count_b_auf, "Außenrufe Tür B Auf"},
-    {ChartId::count_b_ab, "Außenrufe Tür B Ab"},
-    {ChartId::Verteil, "Rufverteilung"},
-    {ChartId::Travel, "überfahrene Etagen"},
-    {ChartId::RufeZeitEt, "Rufe über Zeit und Etagen"},
-}};
+const ToolButtonRow kToolButtons[] = {
+    {&Thaupt::ExitBtn, "ExitBtn", 24, ExitPicture, "Exit", &Thaupt::ExitBtnClick, true},
+    {&Thaupt::OpenBtn, "OpenBtn", 56, OpenPicture, "Statistik File öffnen", &Thaupt::OpenBtnClick,
+     true},
+    {&Thaupt::PrintBtn, "PrintBtn", 88, PrintPicture, "Deckblatt drucken", &Thaupt::PrintBtnClick,
+     true},
+    {&Thaupt::PrinterSetupBtn, "PrinterSetupBtn", 120, PrinterSetupPicture, "Drucker einrichten",
+     &Thaupt::PrinterSetupBtnClick, false},
+};
 
-QToolButton* FlatButton(QWidget* parent, const QString& name, const QRect& place) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
-QToolButton* ToolButton(QWidget* parent, const QString& name, int left, const QIcon& picture,
-                        const QString& hint) {
-    QToolButton* button = FlatButton(parent, name, QRect(left, 24, 25, 25));
-    button->setIcon(picture);
-    button->setIconSize(QSize(16, 16));
-    button->setToolTip(hint);
-    return button;
-}
+// The window's names for each chart's button, check mark and handler.
+struct ChartButtonRow {
+    ChartId id;
+    QToolButton* Thaupt::*button;
+    QToolButton* Thaupt::*checkMark;
+    void (Thaupt::*handler)();
+};
+const ChartButtonRow kChartButtons[] = {
+    {ChartId::count_hour, &Thaupt::count_hourBtn, &Thaupt::count_hourHaken,
+     &Thaupt::count_hourBtnClick},
+    {ChartId::count_hour_ab, &Thaupt::count_hour_abBtn, &Thaupt::count_hour_abHaken,
+     &Thaupt::count_hour_abBtnClick},
+    {ChartId::w_time, &Thaupt::w_timeBtn, &Thaupt::w_timeHaken, &Thaupt::w_timeBtnClick},
+    {ChartId::count, &Thaupt::countBtn, &Thaupt::countHaken, &Thaupt::countBtnClick},
+    {ChartId::count_a_auf, &Thaupt::count_a_aufBtn, &Thaupt::count_a_aufHaken,
+     &Thaupt::count_a_aufBtnClick},
+    {ChartId::count_a_ab, &Thaupt::count_a_abBtn, &Thaupt::count_a_abHaken,
+     &Thaupt::count_a_abBtnClick},
+    {ChartId::count_b_auf, &Thaupt::count_b_aufBtn, &Thaupt::count_b_aufHaken,
+     &Thaupt::count_b_aufBtnClick},
+    {ChartId::count_b_ab, &Thaupt::count_b_abBtn, &Thaupt::count_b_abHaken,
+     &Thaupt::count_b_abBtnClick},
+    {ChartId::Verteil, &Thaupt::VerteilBtn, &Thaupt::VerteilHaken, &Thaupt::VerteilBtnClick},
+    {ChartId::Travel, &Thaupt::TravelBtn, &Thaupt::TravelHaken, &Thaupt::TravelBtnClick},
+    {ChartId::RufeZeitEt, &Thaupt::RufeZeitEtBtn, &Thaupt::RufeZeitEtHaken,
+     &Thaupt::RufeZeitEtBtnClick},
+};
 
 QLabel* GreyedLabel(QWidget* parent, const QString& name, int left, int top, const QString& text) {
     auto* label = new QLabel(text, parent);
@@ -98,16 +109,12 @@ QFrame* Bevel(QWidget* parent, const QString& name, const QRect& place) {
     return frame;
 }
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     : QWidget(parent), store_(store), logo_(LogoBitmap()) {
     setObjectName(QStringLiteral("haupt"));
-    setWindowTitle(QString::fromUtf8(kAppTitle));
+    setWindowTitle(QText(kAppTitle));
     setWindowIcon(ProgramIcon());
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(8);
@@ -115,94 +122,42 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     resize(kClientWidth, kClientHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    const auto connectHandler = [this](QToolButton* button, void (Thaupt::*handler)()) {
+        connect(button, &QToolButton::clicked, this,
+                Guarded(this, [this, handler] { (this->*handler)(); }));
+    };
 
     Bevel1 = Bevel(this, QStringLiteral("Bevel1"), QRect(16, 16, 521, 41));
-    ExitBtn = ToolButton(this, QStringLiteral("ExitBtn"), 24, ExitPicture(), "Exit");
-    OpenBtn = ToolButton(this, QStringLiteral("OpenBtn"), 56, OpenPicture(),
-                         QStringLiteral("Statistik File öffnen"));
-    PrintBtn = ToolButton(this, QStringLiteral("PrintBtn"), 88, PrintPicture(),
-                          QStringLiteral("Deckblatt drucken"));
-    PrinterSetupBtn = ToolButton(this, QStringLiteral("PrinterSetupBtn"), 120,
-                                 PrinterSetupPicture(), QStringLiteral("Drucker einrichten"));
-    PrinterSetupBtn->setEnabled(false);
-    ReportBtn = ToolButton(this, QStringLiteral("ReportBtn"), 152, ReportPicture(),
-                           QStringLiteral("Bericht als PDF speichern"));
-    ReportBtn->setEnabled(false);
-    // Between the printer setup and the folder label, which starts at 208.
-    VergleichBtn = ToolButton(this, QStringLiteral("VergleichBtn"), 178, ComparePicture(),
-                              QStringLiteral("Vergleichsdatei laden"));
-    VergleichBtn->setEnabled(false);
-    auto* vergleichMenu = new QMenu(VergleichBtn);
-    vergleichMenu->setObjectName(QStringLiteral("VergleichMenu"));
-    connect(vergleichMenu->addAction(QStringLiteral("Vergleich ersetzen…")), &QAction::triggered,
-            this, Guarded(this, [this] { VergleichBtnClick(); }));
-    connect(vergleichMenu->addAction(QStringLiteral("Vergleich entfernen")), &QAction::triggered,
-            this, Guarded(this, [this] { VergleichEntfernenClick(); }));
+    for (const ToolButtonRow& row : kToolButtons) {
+        QToolButton* button = PictureButton(*this, QString::fromLatin1(row.name), row.left,
+                                            row.picture(), QText(row.hint));
+        button->setEnabled(row.enabled);
+        connectHandler(button, row.handler);
+        this->*row.control = button;
+    }
     Label1 = GreyedLabel(this, QStringLiteral("Label1"), 208, 32, QStringLiteral("     "));
     VersionsLabel =
         GreyedLabel(this, QStringLiteral("VersionsLabel"), 504, 32, QStringLiteral("V1.3 "));
 
-    QFont chartFont(QStringLiteral("Arial"));
-    chartFont.setPointSize(8);
+    // The chart buttons in the table's order, from top 72 down in steps of 24, each with its
+    // check mark to the right.
     const QIcon checkMark = CheckMarkPicture();
-    for (std::size_t i = 0; i < kChartButtons.size(); ++i) {
+    for (std::size_t i = 0; i < kCharts.size(); ++i) {
         const int top = 72 + 24 * static_cast<int>(i);
-        const QString stem = QString::fromLatin1(ChartStem(kChartButtons[i].id));
-
-        QToolButton* button = FlatButton(this, stem + "Btn", QRect(24, top, 145, 25));
-        button->setText(QString::fromUtf8(kChartButtons[i].caption));
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setFont(chartFont);
-        QPalette blue = button->palette();
-        for (const auto group : {QPalette::Active, QPalette::Inactive})
-            blue.setColor(group, QPalette::ButtonText, Qt::blue);
-        button->setPalette(blue);
-        button->setEnabled(false);
-
-        QToolButton* haken = FlatButton(this, stem + "Haken", QRect(176, top, 25, 25));
-        haken->setIcon(checkMark);
-        haken->setIconSize(QSize(18, 18));
-        haken->setEnabled(false);
-
-        chartButtons_[i] = button;
-        checkMarks_[i] = haken;
+        const QString stem = QString::fromLatin1(kCharts[i].stem);
+        chartButtons_[i] =
+            TextButton(*this, stem + "Btn", QRect(24, top, 145, 25), QText(kCharts[i].caption));
+        chartButtons_[i]->setEnabled(false);
+        checkMarks_[i] = FlatButton(*this, stem + "Haken", QRect(176, top, 25, 25));
+        checkMarks_[i]->setIcon(checkMark);
+        checkMarks_[i]->setIconSize(QSize(18, 18));
+        checkMarks_[i]->setEnabled(false);
     }
-    count_hourBtn = ChartButton(ChartId::count_hour);
-    count_hour_abBtn = ChartButton(ChartId::count_hour_ab);
-    w_timeBtn = ChartButton(ChartId::w_time);
-    countBtn = ChartButton(ChartId::count);
-    count_a_aufBtn = ChartButton(ChartId::count_a_auf);
-    count_a_abBtn = ChartButton(ChartId::count_a_ab);
-    count_b_aufBtn = ChartButton(ChartId::count_b_auf);
-    count_b_abBtn = ChartButton(ChartId::count_b_ab);
-    VerteilBtn = ChartButton(ChartId::Verteil);
-    TravelBtn = ChartButton(ChartId::Travel);
-    RufeZeitEtBtn = ChartButton(ChartId::RufeZeitEt);
-    // Below the chart buttons, styled like them; it draws no chart, so it has no check mark.
-    KennzahlenBtn = FlatButton(this, QStringLiteral("KennzahlenBtn"), QRect(24, 344, 145, 25));
-    KennzahlenBtn->setText(QStringLiteral("Kennzahlen"));
-    KennzahlenBtn->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    KennzahlenBtn->setFont(chartFont);
-    KennzahlenBtn->setPalette(count_hourBtn->palette());
-    KennzahlenBtn->setEnabled(false);
-    VergleichLabel = new QLabel(this);
-    VergleichLabel->setObjectName(QStringLiteral("VergleichLabel"));
-    VergleichLabel->setTextFormat(Qt::PlainText);
-    VergleichLabel->setWordWrap(true);
-    VergleichLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    VergleichLabel->setGeometry(28, 372, 180, 40);
-    VergleichLabel->hide();
-    count_hourHaken = CheckMark(ChartId::count_hour);
-    count_hour_abHaken = CheckMark(ChartId::count_hour_ab);
-    w_timeHaken = CheckMark(ChartId::w_time);
-    countHaken = CheckMark(ChartId::count);
-    count_a_aufHaken = CheckMark(ChartId::count_a_auf);
-    count_a_abHaken = CheckMark(ChartId::count_a_ab);
-    count_b_aufHaken = CheckMark(ChartId::count_b_auf);
-    count_b_abHaken = CheckMark(ChartId::count_b_ab);
-    VerteilHaken = CheckMark(ChartId::Verteil);
-    TravelHaken = CheckMark(ChartId::Travel);
-    RufeZeitEtHaken = CheckMark(ChartId::RufeZeitEt);
+    for (const ChartButtonRow& row : kChartButtons) {
+        this->*row.button = ChartButton(row.id);
+        this->*row.checkMark = CheckMark(row.id);
+        connectHandler(ChartButton(row.id), row.handler);
+    }
 
     Bevel2 = Bevel(this, QStringLiteral("Bevel2"), QRect(216, 64, 321, 345));
     // The logo lies under the memo: kept for the print, not seen on screen.
@@ -228,47 +183,18 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     OpenDlg->setOption(QFileDialog::DontUseNativeDialog);
     OpenDlg->setDirectory(DefaultFolder());
 
+    comparison_ = new ComparisonPanel(*this, store_, [this] { return ChooseComparisonFile(); });
+    keyFigures_ = std::make_unique<KeyFigureAction>(*this, store_, *comparison_);
+    report_ = std::make_unique<ReportAction>(*this, store_, *DatenMemo, *comparison_);
+    connect(comparison_, &ComparisonPanel::changed, this, [this] { keyFigures_->Refresh(); });
+
     fileChooser_ = [](QFileDialog& dialog) -> QString {
         if (dialog.exec() != QDialog::Accepted)
             return {};
         return dialog.selectedFiles().value(0);
     };
     printerSource_ = DefaultCoverPrinter;
-    reportChooser_ = [this](const QString& proposed) {
-        // MayWrite asks, after the suffix is added and the inputs are refused.
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Bericht als PDF speichern"),
-                                            proposed, QStringLiteral("PDF-Dokument (*.pdf)"),
-                                            nullptr, QFileDialog::DontConfirmOverwrite);
-    };
     chartWindow_ = StatDlgChartWindow();
-
-    const auto connectHandler = [this](QToolButton* button, void (Thaupt::*handler)()) {
-        connect(button, &QToolButton::clicked, this,
-                Guarded(this, [this, handler] { (this->*handler)(); }));
-    };
-    connectHandler(ExitBtn, &Thaupt::ExitBtnClick);
-    connectHandler(OpenBtn, &Thaupt::OpenBtnClick);
-    connectHandler(PrintBtn, &Thaupt::PrintBtnClick);
-    connectHandler(PrinterSetupBtn, &Thaupt::PrinterSetupBtnClick);
-    connectHandler(ReportBtn, &Thaupt::ReportBtnClick);
-    // Ctrl+S is the report button's key: it does nothing while the button is disabled.
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, [this] {
-        if (ReportBtn->isEnabled())
-            ReportBtn->click();
-    });
-    connectHandler(count_hourBtn, &Thaupt::count_hourBtnClick);
-    connectHandler(count_hour_abBtn, &Thaupt::count_hour_abBtnClick);
-    connectHandler(w_timeBtn, &Thaupt::w_timeBtnClick);
-    connectHandler(countBtn, &Thaupt::countBtnClick);
-    connectHandler(count_a_aufBtn, &Thaupt::count_a_aufBtnClick);
-    connectHandler(count_a_abBtn, &Thaupt::count_a_abBtnClick);
-    connectHandler(count_b_aufBtn, &Thaupt::count_b_aufBtnClick);
-    connectHandler(count_b_abBtn, &Thaupt::count_b_abBtnClick);
-    connectHandler(VerteilBtn, &Thaupt::VerteilBtnClick);
-    connectHandler(TravelBtn, &Thaupt::TravelBtnClick);
-    connectHandler(RufeZeitEtBtn, &Thaupt::RufeZeitEtBtnClick);
-    connectHandler(KennzahlenBtn, &Thaupt::KennzahlenBtnClick);
-    connectHandler(VergleichBtn, &Thaupt::VergleichBtnClick);
 
     // An error here is reported at once; the window is still built and shown.
     RunHandler([this] { FormCreate(); });
@@ -280,11 +206,11 @@ Thaupt::~Thaupt() {
 }
 
 QToolButton* Thaupt::ChartButton(ChartId id) const {
-    return chartButtons_[static_cast<std::size_t>(id)];
+    return chartButtons_[IndexOf(id)];
 }
 
 QToolButton* Thaupt::CheckMark(ChartId id) const {
-    return checkMarks_[static_cast<std::size_t>(id)];
+    return checkMarks_[IndexOf(id)];
 }
 
 QString Thaupt::DefaultFolder() {
@@ -304,8 +230,8 @@ void Thaupt::FormCreate() {
             return;
         // Unreadable, or no regular file (a folder, a device): left alone, and said once.
         lastDirKept_ = false;
-        throw std::runtime_error(std::string(e.what()) + ".\nDer zuletzt ge\xC3\xB6"
-                                                         "ffnete Ordner wird nicht gespeichert.");
+        throw std::runtime_error(std::string(e.what()) +
+                                 ".\nDer zuletzt geöffnete Ordner wird nicht gespeichert.");
     }
     store_.LastDir = Utf8CutBytes(lastDir, decltype(store_.LastDir)::Capacity);
     ShowLastDir();
@@ -358,10 +284,10 @@ void Thaupt::OpenStatisticsFile(const std::string& nativePath) {
 
     QStringList lines;
     for (const std::string& line : BuildCoverSheet(store_))
-        lines << FromUtf8(line);
+        lines << QText(line);
     DatenMemo->setPlainText(lines.join(QLatin1Char('\n')));
-    ShowComparison();      // a comparison stays, now against this file
-    ShowKeyFigures(false); // an open key-figures window shows the new file
+    comparison_->Show();    // a comparison stays, now against this file
+    keyFigures_->Refresh(); // an open key-figures window shows the new file
 
     if (EtageDlg) {
         // A dialog still open was built for the file before: close it, dropping its edits, so
@@ -376,7 +302,7 @@ void Thaupt::OpenStatisticsFile(const std::string& nativePath) {
 
 void Thaupt::ShowLastDir() {
     // The open dialog starts in the folder of the file loaded last, however it was loaded.
-    const QString folder = FromUtf8(store_.LastDir.str());
+    const QString folder = QText(store_.LastDir.view());
     if (!folder.isEmpty())
         OpenDlg->setDirectory(folder);
     // The label ends before the version: a long folder is shortened in its middle, and its
@@ -390,19 +316,19 @@ void Thaupt::ShowLastDir() {
 
 void Thaupt::SetButtonsAfterRead() {
     PrintBtn->setEnabled(true);
-    ReportBtn->setEnabled(true);
-    for (const ChartId id : kAllCharts) {
-        ChartButton(id)->setEnabled(id != ChartId::w_time);
-        CheckMark(id)->setEnabled(false);
+    report_->ReportBtn->setEnabled(true);
+    for (const ChartInfo& c : kCharts) {
+        ChartButton(c.id)->setEnabled(c.id != ChartId::w_time);
+        CheckMark(c.id)->setEnabled(false);
     }
-    KennzahlenBtn->setEnabled(true);
-    VergleichBtn->setEnabled(true);
+    keyFigures_->KennzahlenBtn->setEnabled(true);
+    comparison_->VergleichBtn->setEnabled(true);
 }
 
 QStringList Thaupt::CoverLines() const {
     // A memo that was never shown has no width yet to wrap at; it breaks as it would.
     if (!DatenMemo->isVisible())
-        return WrapLikeMemo(DatenMemo->toPlainText().split(QLatin1Char('\n')));
+        return WrapLikeMemo(DatenMemo->toPlainText().split(QLatin1Char('\n')), kMemoTextWidth);
     return DisplayedLines(*DatenMemo->document());
 }
 
@@ -413,27 +339,6 @@ std::unique_ptr<QPrinter> DefaultCoverPrinter() {
 void Thaupt::PrintBtnClick() {
     std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : DefaultCoverPrinter();
     PrintCoverSheet(*printer, logo_, CoverLines());
-}
-
-void Thaupt::ReportBtnClick() {
-    // Proposed beside the statistics file, named after it.
-    const QFileInfo statistics(QDir::fromNativeSeparators(FromUtf8(store_.FileName.str())));
-    const QString proposed = statistics.absoluteDir().filePath(
-        statistics.completeBaseName() + (vergleich_ ? "_Vergleich.pdf" : "_Bericht.pdf"));
-    QString path = reportChooser_ ? reportChooser_(proposed) : QString();
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
-        path += QStringLiteral(".pdf");
-    if (!MayWrite(path, {FromUtf8(store_.FileName.str()), ComparisonFile()}, this))
-        return;
-    ReportContent content = BuildReportContent(store_);
-    content.coverParagraphs.clear();
-    for (const QString& paragraph : DatenMemo->toPlainText().split(QLatin1Char('\n')))
-        content.coverParagraphs.push_back(paragraph.toStdString());
-    if (vergleich_)
-        AddComparison(content, store_, *vergleich_);
-    WriteReportPdf(FileNameBytes(path), content);
 }
 
 void Thaupt::PrinterSetupBtnClick() {
@@ -456,14 +361,15 @@ void Thaupt::DrawChartOf(ChartId id) {
         throw std::runtime_error("Das Diagrammfenster ist nicht vorhanden");
     TChartfx& chart = chartWindow_();
     ChartOutcome outcome = OutcomeOf(id);
-    if (vergleich_ && HasComparisonChart(id))
-        SendChart(DrawComparisonChart(id, store_, *vergleich_), chart);
+    const StatisticsStore* other = comparison_->Store();
+    if (other && ChartOf(id).hasComparison)
+        SendChart(DrawComparisonChart(id, store_, *other), chart);
     else
         outcome = DrawChart(id, store_, chart);
     CheckMark(outcome.checkMark)->setEnabled(true);
     if (outcome.enablesWaitingTime)
         w_timeBtn->setEnabled(true);
-    emit chartDrawn(FromUtf8(store_.FileName.str()), id, ComparisonFile());
+    emit chartDrawn(QText(store_.FileName.view()), id, comparison_->File());
 }
 
 void Thaupt::count_hourBtnClick() {
@@ -500,33 +406,7 @@ void Thaupt::RufeZeitEtBtnClick() {
     DrawChartOf(ChartId::RufeZeitEt);
 }
 
-void Thaupt::KennzahlenBtnClick() {
-    ShowKeyFigures(true);
-}
-
-void Thaupt::ShowKeyFigures(bool evenIfHidden) {
-    if (!kennzahlen_) {
-        if (!evenIfHidden)
-            return;
-        kennzahlen_ = new TKennzahlenDlg(this);
-    }
-    QString title;
-    std::vector<KeyFigureRow> rows;
-    if (vergleich_) {
-        const Comparison c = Compare(store_, *vergleich_);
-        title = FromUtf8(ComparisonTitle(c));
-        rows = ComparisonRows(c);
-    } else {
-        title = FromUtf8(KeyFigureTitle(store_));
-        rows = KeyFigureRows(ComputeKeyFigures(store_));
-    }
-    if (evenIfHidden || kennzahlen_->isVisible())
-        kennzahlen_->ShowFigures(title, rows);
-    else
-        kennzahlen_->SetFigures(title, rows);
-}
-
-void Thaupt::VergleichBtnClick() {
+QString Thaupt::ChooseComparisonFile() {
     // The dialog starts in the folder of the loaded file and is left there for the next open:
     // a comparison file does not become the last folder.
     const QString title = OpenDlg->windowTitle();
@@ -535,45 +415,5 @@ void Thaupt::VergleichBtnClick() {
     const QString path = ChooseFile();
     OpenDlg->setWindowTitle(title);
     ShowLastDir();
-    if (!path.isEmpty())
-        OpenComparisonFile(path);
-}
-
-QString Thaupt::ComparisonFile() const {
-    return vergleich_ ? FromUtf8(vergleich_->FileName.str()) : QString();
-}
-
-void Thaupt::OpenComparisonFile(const QString& path) {
-    vergleich_ = LoadComparisonStore(FileNameBytes(QDir::toNativeSeparators(path)));
-    ShowComparison();
-    ShowKeyFigures(false);
-}
-
-void Thaupt::VergleichEntfernenClick() {
-    vergleich_.reset();
-    ShowComparison();
-    ShowKeyFigures(false);
-}
-
-void Thaupt::ShowComparison() {
-    if (!vergleich_) {
-        VergleichBtn->setToolTip(QStringLiteral("Vergleichsdatei laden"));
-        VergleichBtn->setMenu(nullptr);
-        VergleichBtn->setPopupMode(QToolButton::DelayedPopup);
-        VergleichLabel->hide();
-        return;
-    }
-    const Comparison c = Compare(store_, *vergleich_);
-    VergleichBtn->setToolTip(QStringLiteral("Vergleich: ") + FromUtf8(c.otherFile));
-    VergleichBtn->setMenu(VergleichBtn->findChild<QMenu*>(QStringLiteral("VergleichMenu")));
-    VergleichBtn->setPopupMode(QToolButton::InstantPopup);
-    QString text =
-        QStringLiteral("Vergleich mit %1 (%2)").arg(FromUtf8(c.otherFile), FromUtf8(c.otherPeriod));
-    if (c.floorCount != c.otherFloorCount)
-        text += QStringLiteral(", nur Etagen 1 bis %1 (%2 und %3 Etagen)")
-                    .arg(c.comparedFloors)
-                    .arg(c.floorCount)
-                    .arg(c.otherFloorCount);
-    VergleichLabel->setText(text);
-    VergleichLabel->show();
+    return path;
 }

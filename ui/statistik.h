@@ -1,10 +1,11 @@
 // Thaupt: the main window: tool buttons, the eleven chart buttons with their check marks and
-// the cover-sheet memo; it loads statistics files and prints the cover sheet.
+// the cover-sheet memo; it loads statistics files and prints the cover sheet. The report, the
+// key figures and the comparison are small classes of their own beside it.
 #pragma once
 
-#include "charts.h"
-#include "store.h"
-#include "tchartfx.h"
+#include "chartfx3/tchartfx.h"
+#include "charts/charts.h"
+#include "statglob/store.h"
 
 #include <QImage>
 #include <QStringList>
@@ -13,16 +14,17 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
+class ComparisonPanel;
+class KeyFigureAction;
 class QFileDialog;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
 class QPrinter;
 class QToolButton;
-class TKennzahlenDlg;
+class ReportAction;
 
 class Thaupt : public QWidget {
     Q_OBJECT
@@ -35,9 +37,6 @@ public:
     using FileChooser = std::function<QString(QFileDialog&)>;
     // The printer the cover sheet goes to; throws when there is none.
     using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
-    // Runs the save dialog of the report with the proposed path; the chosen path, or an empty
-    // text when it was cancelled.
-    using ReportChooser = std::function<QString(const QString& proposed)>;
 
     // Runs FormCreate: reads the last folder.
     explicit Thaupt(StatisticsStore& store, QWidget* parent = nullptr);
@@ -49,9 +48,6 @@ public:
     QToolButton* OpenBtn;
     QToolButton* PrintBtn;
     QToolButton* PrinterSetupBtn;
-    QToolButton* ReportBtn; // and Ctrl+S
-    // Loads a comparison file; while one is loaded, a menu replaces or drops it.
-    QToolButton* VergleichBtn;
     QLabel* Label1;
     QLabel* VersionsLabel;
     QToolButton* count_hourBtn;
@@ -65,8 +61,6 @@ public:
     QToolButton* VerteilBtn;
     QToolButton* TravelBtn;
     QToolButton* RufeZeitEtBtn;
-    QToolButton* KennzahlenBtn; // opens the key figures; no check mark
-    QLabel* VergleichLabel;     // below the chart buttons: the comparison loaded, if any
     QToolButton* count_hourHaken;
     QToolButton* count_hour_abHaken;
     QToolButton* w_timeHaken;
@@ -86,15 +80,15 @@ public:
     QToolButton* ChartButton(ChartId id) const;
     QToolButton* CheckMark(ChartId id) const;
 
+    ReportAction& Report() const { return *report_; }
+    ComparisonPanel& Comparison() const { return *comparison_; }
+    KeyFigureAction& KeyFigures() const { return *keyFigures_; }
+
     // Handlers. Exceptions leave them; the buttons reach them through the error box.
     void ExitBtnClick();
     void OpenBtnClick();
     void PrintBtnClick();
     void PrinterSetupBtnClick();
-    // Saves the report as PDF: the memo's text as the cover sheet, then the eleven charts with
-    // the current floor names, as the report tool writes it; with a comparison loaded, the
-    // comparison report ("<Datei>_Vergleich.pdf").
-    void ReportBtnClick();
     void count_hourBtnClick();
     void count_hour_abBtnClick();
     void w_timeBtnClick();
@@ -106,27 +100,12 @@ public:
     void VerteilBtnClick();
     void TravelBtnClick();
     void RufeZeitEtBtnClick();
-    // Computes the key figures of the loaded file and shows them in their window.
-    void KennzahlenBtnClick();
-    // Without a comparison: the open dialog, then OpenComparisonFile. With one, the button
-    // opens its menu instead, whose entries run these two.
-    void VergleichBtnClick();
-    void VergleichEntfernenClick();
-
-    // Loads a second file as the comparison; the loaded file's store is never touched. On an
-    // error the comparison loaded before stays.
-    void OpenComparisonFile(const QString& path);
-    // The comparison store; null when none is loaded.
-    const StatisticsStore* ComparisonStore() const { return vergleich_ ? &*vergleich_ : nullptr; }
 
     // The open-file flow after the dialog: read, set the buttons, parse, cover sheet, floor
     // names dialog. Also what a file named on the command line goes through, with its name's
     // bytes as given (a Latin-1 name too).
     void OpenStatisticsFile(const QString& path);
     void OpenStatisticsFile(const std::string& nativePath);
-
-    // The key-figures window, built on the first press of KennzahlenBtn; null before.
-    TKennzahlenDlg* KennzahlenDlg() const { return kennzahlen_; }
 
     // The memo's lines as it displays them, a wrapped line counting as several.
     QStringList CoverLines() const;
@@ -139,7 +118,6 @@ public:
     void SetChartWindow(ChartWindow chartWindow) { chartWindow_ = std::move(chartWindow); }
     void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
     void SetPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
-    void SetReportChooser(ReportChooser chooser) { reportChooser_ = std::move(chooser); }
 
 signals:
     // The window was closed: the run ends.
@@ -157,21 +135,19 @@ private:
     void DrawChartOf(ChartId id);
     void SetButtonsAfterRead();
     void ShowLastDir();
-    void ShowKeyFigures(bool evenIfHidden);
-    void ShowComparison();
     QString ChooseFile();
-    QString ComparisonFile() const; // its path, empty when none is loaded
+    QString ChooseComparisonFile();
 
     StatisticsStore& store_;
     QImage logo_;
-    std::array<QToolButton*, kAllCharts.size()> chartButtons_{};
-    std::array<QToolButton*, kAllCharts.size()> checkMarks_{};
+    std::array<QToolButton*, kCharts.size()> chartButtons_{};
+    std::array<QToolButton*, kCharts.size()> checkMarks_{};
     ChartWindow chartWindow_;
     FileChooser fileChooser_;
-    ReportChooser reportChooser_;
     PrinterSource printerSource_;
-    TKennzahlenDlg* kennzahlen_ = nullptr;
-    std::optional<StatisticsStore> vergleich_;
+    ComparisonPanel* comparison_;
+    std::unique_ptr<KeyFigureAction> keyFigures_;
+    std::unique_ptr<ReportAction> report_;
     // False when the last-directory file could not be read for another reason than its
     // absence (no regular file, no permission): it is then left as it is.
     bool lastDirKept_ = true;

@@ -1,6 +1,6 @@
 // gs_loadcheck FILE: the load path on its own, for trying the Windows build of the portable
 // layers on a Windows machine. Prints the message, or the floor count and the cover sheet.
-#include "loadpath.h"
+#include "tests/support/loadpath.h"
 
 #include <cstdio>
 

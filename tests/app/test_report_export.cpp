@@ -1,6 +1,7 @@
 // gruppenstatistik-report writing files end to end: pages, blocks, images, sizes, failures.
-#include "reporttool.h"
-#include "testfiles.h"
+#include "charts/charts.h"
+#include "tests/support/reporttool.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +20,9 @@ std::vector<std::string> PngSizes(const std::string& folder) {
     std::vector<std::string> sizes;
     if (std::distance(std::filesystem::directory_iterator(folder), {}) != 11)
         return sizes;
-    for (const char* id :
-         {"count_hour", "count_hour_ab", "w_time", "count", "count_a_auf", "count_a_ab",
-          "count_b_auf", "count_b_ab", "Verteil", "Travel", "RufeZeitEt"}) {
+    for (const ChartInfo& c : kCharts) {
         // A PNG file holds its width and height big-endian at bytes 16 and 20.
-        const std::string b = ReadBytes(folder + "/" + id + ".png") + std::string(24, '\0');
+        const std::string b = ReadBytes(folder + "/" + c.stem + ".png") + std::string(24, '\0');
         const auto at = [&](int i) {
             return std::to_string(uint8_t(b[i]) * 256 + uint8_t(b[i + 1]));
         };
@@ -56,9 +55,9 @@ TEST(ReportExport, PdfCsvSvgAndPngInOneRun) {
     const std::string csv = dir.file("zahlen\xFC.csv"), svg = dir.file("svg"); // Latin-1
     const std::string png = dir.file("bilder/neu");                            // created on the way
     const std::string names = dir.write("namen.txt", "Keller\nFoyer\n");
-    const auto [status, out] =
-        RunTool("--kunde Stadtwerke --etagen " + names + " --pdf " + pdf + " --csv '" + csv +
-                "' --svg " + svg + " --png " + png + " " GS_EXAMPLES "/hochhaus-40.csv");
+    const auto [status, out] = RunTool("--kunde Stadtwerke --etagen " + names + " --pdf " + pdf +
+                                       " --csv '" + csv + "' --svg " + svg + " --png " + png +
+                                       " --size 800x400 " GS_EXAMPLES "/hochhaus-40.csv");
     ASSERT_EQ(status, 0) << out;
     EXPECT_EQ(out, ""); // nothing on standard error, even without a runtime folder
     // The cover sheet and the key figures upright, then the charts in button order.
@@ -93,27 +92,7 @@ TEST(ReportExport, PdfCsvSvgAndPngInOneRun) {
     EXPECT_NE(
         ReadBytes(svg + "/w_time.svg").find(">Durchschnittliche Wartezeit auf den Etagen</text>"),
         std::string::npos);
-    EXPECT_EQ(PngSizes(png), std::vector<std::string>(11, "1200x650"));
-}
-
-TEST(ReportExport, ComparisonPdfAndPngsOfTheChosenSize) {
-    TempDir dir;
-    const std::string pdf = dir.file("vergleich.pdf");
-    const auto [status, out] =
-        RunTool("--pdf " + pdf + " --png " + dir.file("png") +
-                " --size 800x400 --vergleich " GS_EXAMPLES "/buerohaus-14-oktober.csv " + kSample);
-    ASSERT_EQ(status, 0) << out;
-    ASSERT_EQ(PdfPages(pdf).size(), 14u);
-    // A long folder wraps the path at its hyphen, which pdftotext then drops.
-    EXPECT_NE(PdfText(pdf, 1).find("oktober.csv"), std::string::npos);
-    EXPECT_NE(PdfText(pdf, 3).find("Vergleich: buerohaus-14.csv mit buerohaus-14-oktober.csv"),
-              std::string::npos);
-    // Pages 4..14 are the charts in button order: the door charts have no comparison.
-    for (int page : {4, 5, 6, 7, 12, 13})
-        EXPECT_NE(PdfText(pdf, page).find("im Vergleich"), std::string::npos) << page;
-    for (int page : {8, 14})
-        EXPECT_EQ(PdfText(pdf, page).find("Vergleich"), std::string::npos) << page;
-    EXPECT_EQ(PngSizes(dir.file("png")), std::vector<std::string>(11, "800x400"));
+    EXPECT_EQ(PngSizes(png), std::vector<std::string>(11, "800x400"));
 }
 
 TEST(ReportExport, FailuresWriteNothing) {

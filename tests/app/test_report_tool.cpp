@@ -1,6 +1,7 @@
 // gruppenstatistik-report end to end: the program's JSON on real files, and its exit codes.
-#include "reporttool.h"
-#include "testfiles.h"
+#include "charts/charts.h"
+#include "tests/support/reporttool.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -33,12 +34,9 @@ TEST(ReportTool, WorkedExampleAsJsonWithCoverFieldsAndFloorNames) {
     EXPECT_EQ(report["cover"][2], "Kunde: Stadtwerke Süd");
     EXPECT_EQ(report["cover"][4], "Kommission: K-4711");
     EXPECT_EQ(report["cover"][14], "Summe der Außenrufe:   38");
-    std::vector<std::string> order;
-    for (const auto& chart : report["charts"])
-        order.push_back(chart["id"]);
-    EXPECT_EQ(order, (std::vector<std::string>{"count_hour", "count_hour_ab", "w_time", "count",
-                                               "count_a_auf", "count_a_ab", "count_b_auf",
-                                               "count_b_ab", "Verteil", "Travel", "RufeZeitEt"}));
+    ASSERT_EQ(report["charts"].size(), kCharts.size());
+    for (std::size_t i = 0; i < kCharts.size(); ++i) // in button order
+        EXPECT_EQ(report["charts"][i]["id"], kCharts[i].stem);
     auto charts = By("id", report["charts"]);
     EXPECT_EQ(charts["count"]["series"][0]["values"], nlohmann::json({10, 5}));
     EXPECT_EQ(charts["count"]["series"][1]["values"], nlohmann::json({11, 12}));
@@ -64,7 +62,6 @@ TEST(ReportTool, ComparisonAsJsonAgreesWithBothFilesAlone) {
     EXPECT_EQ(c["period"], "01.11.–07.11.");
     EXPECT_EQ(c["comparisonPeriod"], "04.10.–10.10.");
     EXPECT_EQ(c["comparedFloors"], 14);
-    EXPECT_EQ(c["perDay"], true);
     auto figures = By("label", c["figures"]);
     const auto& wait = figures["alle Außenrufe"];
     EXPECT_EQ(wait["value"], report["keyFigures"]["averageWait"]);
@@ -72,15 +69,7 @@ TEST(ReportTool, ComparisonAsJsonAgreesWithBothFilesAlone) {
     EXPECT_EQ(wait["assessment"], "besser"); // the upper floors waited longer in October
     EXPECT_NEAR(figures["Summe"]["comparison"].get<double>(), other["callsPerDay"].get<double>(),
                 1e-9);
-    // Per day in the chart: its bars over the period's days give the file's calls.
-    auto charts = By("id", c["charts"]);
-    double calls = 0;
-    for (int s : {0, 2})
-        for (double v : charts["count"]["series"][s]["values"])
-            calls += v;
-    EXPECT_NEAR(calls * report["keyFigures"]["periodDays"].get<double>(),
-                report["keyFigures"]["calls"].get<double>(), 1e-6);
-    EXPECT_EQ(charts.size(), 6u);
+    EXPECT_EQ(c["charts"].size(), 6u); // the charts per day: tests/charts/test_comparison.cpp
 }
 
 TEST(ReportTool, ErrorsAndUsage) {
@@ -89,7 +78,7 @@ TEST(ReportTool, ErrorsAndUsage) {
     const std::string bad = dir.write("bad.csv", bytes.replace(bytes.find("350"), 3, "3x0"));
     const std::string good = dir.write("gut.csv", WorkedExampleFile());
     const std::string longName = dir.write("lang.txt", "KG\r\nErdgeschoss\r\n");
-    const std::string omega = dir.write("omega.txt", "KG\nEG\n\xCE\xA9\n");
+    const std::string omega = dir.write("omega.txt", "KG\nEG\nΩ\n");
     // The names file: read only as far as the rules need, its bad line quoted briefly.
     int n = 0;
     const auto names = [&](const std::string& bytes) {
@@ -137,7 +126,6 @@ TEST(ReportTool, ErrorsAndUsage) {
         {GS_EXAMPLES "/buerohaus-14.csv", 0, "Kennzahlen\nZeitraum\n  Start: 01.11.26 00:00"},
         {"--vergleich " + bad + " " GS_EXAMPLES "/buerohaus-14.csv", 1,
          "Vergleichsdatei " + bad + ": '3x0' ist kein gültiger Integerwert"},
-        {"--vergleich", 2, "--vergleich braucht einen Wert"},
         {"--vergleich " GS_EXAMPLES "/buerohaus-14-oktober.csv " GS_EXAMPLES "/buerohaus-14.csv", 0,
          "Vergleich: buerohaus-14.csv mit buerohaus-14-oktober.csv\nVergleich\n"},
     };

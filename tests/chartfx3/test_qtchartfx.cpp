@@ -1,13 +1,13 @@
 // The chart drawing and the Qt chart control: the charts of the sample files in the widget,
 // bars, titles, labels, pies, the 3-D view, gaps and tooltips.
-#include "barchartview.h"
-#include "chart3dview.h"
-#include "chartdrawing.h"
-#include "charts.h"
-#include "chartstyle.h"
-#include "piechartview.h"
-#include "qtchartfx.h"
-#include "reader.h"
+#include "chartfx3/paint/barchartview.h"
+#include "chartfx3/paint/chart3dview.h"
+#include "chartfx3/paint/chartdrawing.h"
+#include "chartfx3/paint/chartstyle.h"
+#include "chartfx3/paint/piechartview.h"
+#include "chartfx3/qtchartfx.h"
+#include "charts/charts.h"
+#include "statglob/reader.h"
 
 #include <QtTest>
 
@@ -38,6 +38,7 @@ class TestQtChartfx : public QObject {
     static ChartModel BarModel(int points, bool hours, int series = 1, double axisMax = 100) {
         ChartModel m;
         m.titles = {"Anzahl", "", "Titel", hours ? "Uhrzeit" : "Etagen"};
+        m.pointName = hours ? "" : "Etage";
         for (int i = 0; i < points; ++i)
             m.categories.push_back(hours ? std::to_string(i) + ":00 Uhr" : Floor(i));
         for (int s = 0; s < series; ++s) {
@@ -50,7 +51,7 @@ class TestQtChartfx : public QObject {
     }
     static ChartModel PieModel(const std::vector<double>& values) {
         ChartModel m;
-        m.chartType = 5;
+        m.kind = ChartKind::Pie;
         m.chart3D = true; // a pie stays flat whatever the 3-D switch
         m.titles[2] = "Rufverteilung auf die Schächte";
         m.categories = {"Schacht A", "Schacht B", "Schacht C", "Schacht D"};
@@ -78,7 +79,8 @@ private slots:
             QtChartfx control;
             control.resize(size);
             control.show();
-            for (ChartId id : kAllCharts) {
+            for (const ChartInfo& c : kCharts) {
+                const ChartId id = c.id;
                 DrawChart(id, store, control);
                 control.SetTopGap(static_cast<std::int16_t>(gap)); // at once, too
                 control.SetBottomGap(static_cast<std::int16_t>(gap));
@@ -94,11 +96,11 @@ private slots:
                         last = y;
                     }
                 const double margin = gap / 1000.0 * size.height();
-                QVERIFY2(first >= margin - 1 && first < margin + 12, ChartStem(id));
+                QVERIFY2(first >= margin - 1 && first < margin + 12, ChartOf(id).stem);
                 QVERIFY2(last <= size.height() - margin + 1 &&
                              last > size.height() - margin - 0.15 * size.height(),
-                         ChartStem(id));
-                const bool pie = chart.chartType == 5;
+                         ChartOf(id).stem);
+                const bool pie = chart.kind == ChartKind::Pie;
                 const auto& v = chart.series[0].values;
                 for (int k = 0; k < (pie ? 4 : 1); ++k) {
                     const bool drawn = pie ? v[k] > 0 : *std::max_element(v.begin(), v.end()) > 0;
@@ -106,7 +108,7 @@ private slots:
                         chartstyle::SeriesColor(k, pie ? 4 : int(chart.series.size()));
                     // More than the legend's swatch.
                     QVERIFY2(drawn == (CountColour(image, colour, image.rect()) >= 120),
-                             ChartStem(id));
+                             ChartOf(id).stem);
                 }
             }
         }
@@ -127,46 +129,6 @@ private slots:
                                       QRect(left, 0, plot.width() / 12, plot.bottom()), true);
             QVERIFY2(std::abs(y - top) <= 2.5, qPrintable(QString::number(y - top)));
         }
-        // Heading above the plot, category title below it, value title left of it: the same
-        // places with 14 floors and with none.
-        const QRect titled =
-            BarChartView(BarModel(14, false), QSizeF(609, 329)).plotArea().toRect();
-        for (int points : {14, 0}) {
-            const ChartModel m = BarModel(points, false);
-            QCOMPARE(BarChartView(m, QSizeF(609, 329)).plotArea().toRect(), titled);
-            const QImage drawn = ChartImage(m, QSize(609, 329));
-            for (const QRect& title : {QRect(200, 10, 200, 22), QRect(titled.left(), 300, 500, 16),
-                                       QRect(0, titled.top(), 20, titled.height())})
-                QVERIFY(CountColour(drawn, Qt::black, title, false, 60) > 20);
-        }
-    }
-
-    void categoryLabelsAllReadable() {
-        // The window's chart, a page in chart pixels (A4 landscape), the exported image: labels
-        // whole and inside the chart, none overlapping, whole numbers on the axis.
-        for (QSize size : {QSize(609, 329), QSize(1085, 730), QSize(1200, 650)})
-            for (bool hours : {false, true}) {
-                const double axisMax = hours ? 3 : size.width() > 1100 ? 7 : 250000;
-                ChartModel chart = BarModel(hours ? 24 : 40, hours, 2, axisMax);
-                chart.categoryFontSize = hours ? 7 : 8;
-                const BarChartView view(chart, size);
-                const auto plan = view.labelPlan();
-                QList<QRectF> places;
-                for (int i = 0; i < int(chart.categories.size()); ++i) {
-                    const QRectF r = view.categoryLabelRect(i);
-                    QCOMPARE(r.isNull(), i % plan.step != 0);
-                    if (r.isNull())
-                        continue;
-                    QVERIFY(QRectF(QPointF(0, 0), size).contains(r));
-                    QVERIFY(r.top() > view.plotArea().bottom());
-                    for (const QRectF& other : places)
-                        QVERIFY(!r.adjusted(0.5, 0.5, -0.5, -0.5).intersects(other));
-                    places << r;
-                }
-                QVERIFY(places.size() * plan.step >= int(chart.categories.size()));
-                const double step = view.valueAxisStep();
-                QVERIFY2(step >= 1 && step == std::floor(step), qPrintable(QString::number(step)));
-            }
     }
 
     void piesWithEmptySlices() {

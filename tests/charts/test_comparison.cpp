@@ -1,8 +1,8 @@
 // The comparison of two periods, hand-computed on small files.
-#include "comparison.h"
-#include "keyfigures.h"
-#include "reader.h"
-#include "testfiles.h"
+#include "charts/comparison.h"
+#include "charts/keyfigures.h"
+#include "statglob/reader.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -45,12 +45,12 @@ TEST(Comparison, FiguresAndChartsOfBothPeriods) {
                             const std::vector<std::string>& legends,
                             const std::vector<std::vector<double>>& values) {
         const ChartModel c = DrawComparisonChart(id, mine, with);
-        SCOPED_TRACE(ChartStem(id));
+        SCOPED_TRACE(ChartOf(id).stem);
         if (heading) {
             EXPECT_EQ(c.heading(), heading);
         }
         EXPECT_EQ(c.valueAxisTitle(), valueAxis);
-        EXPECT_EQ(c.chartType, 2);
+        EXPECT_EQ(c.kind, ChartKind::Bars);
         EXPECT_FALSE(c.chart3D);
         EXPECT_EQ(c.axisMax, axisMax);
         for (std::size_t s = 0; s < legends.size(); ++s)

@@ -1,7 +1,7 @@
 // The key figures, hand-computed on small files, and their German presentation.
-#include "keyfigures.h"
-#include "reader.h"
-#include "testfiles.h"
+#include "charts/keyfigures.h"
+#include "statglob/reader.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -144,33 +144,4 @@ TEST(KeyFigures, EveryFigureOfASmallFileAndEdgeCases) {
         {30000, "befriedigend"}, {30001, "schlecht"}, {49999, "schlecht"}, {50000, "inakzeptabel"}};
     for (const auto& [sum, text] : verdicts)
         EXPECT_EQ(ByKey(Rows(waiting(sum)))[verdict], text) << sum;
-}
-
-TEST(KeyFigures, RoundingAndPeriodForms) {
-    const struct {
-        Ratio r;
-        std::int64_t scale;
-        const char* text;
-    } ratios[] = {{{1, 3}, 100, "33,3"}, {{5, 100}, 1, "0,1"}, {{-5, 100}, 1, "-0,1"},
-                  {{-1, 100}, 1, "0,0"}, {{1, 0}, 1, "–"},     {{1, -2}, 1, "–"}};
-    for (const auto& c : ratios)
-        EXPECT_EQ(FormatRatio(c.r, c.scale), c.text) << c.r.num << "/" << c.r.den;
-    const struct {
-        const char* text;
-        bool endOfDay;
-        std::optional<std::int64_t> minutes; // since 1.1.2000
-    } times[] = {
-        {"01.01.2000", false, 0},
-        {"01.01.2000", true, 1440},
-        {"01.01.00 00:01", false, 1},
-        {" 01.03.2000 7:05 ", false, 60 * 1440 + 425},
-        {"29.02.23", false, std::nullopt},
-        {"01.12.26 24:00", false, std::nullopt},
-        {"01.12.26 06:60", false, std::nullopt},
-        {"01.12.026", false, std::nullopt},
-        {"01.12.26 06:00x", false, std::nullopt},
-        {"", false, std::nullopt},
-    };
-    for (const auto& c : times)
-        EXPECT_EQ(ParsePeriodTime(c.text, c.endOfDay), c.minutes) << c.text;
 }

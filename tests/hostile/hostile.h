@@ -1,9 +1,9 @@
 // Loading hostile input over a store that already holds a file, and the outcome it must have.
 #pragma once
 
-#include "loadpath.h"
-#include "reader.h"
-#include "testfiles.h"
+#include "statglob/reader.h"
+#include "tests/support/loadpath.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Damaged and hostile statistics files: each gives its exact message or loads, a failed load
 // keeps the previous figures, no load writes anything, and sums past 32 bits stay exact.
-#include "charts.h"
-#include "hostile.h"
+#include "charts/charts.h"
+#include "tests/hostile/hostile.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -47,8 +47,7 @@ std::map<std::string, std::string> Snapshot(const fs::path& root) {
 }
 
 const ChartModel& Chart(const LoadPathResult& r, ChartId id) {
-    const auto at = std::find(kAllCharts.begin(), kAllCharts.end(), id) - kAllCharts.begin();
-    return r.charts.at(static_cast<std::size_t>(at));
+    return r.charts.at(IndexOf(id));
 }
 
 } // namespace
@@ -101,8 +100,6 @@ TEST(HostileFiles, ExactOutcomeAndNothingWritten) {
          NotAnInteger("5x") + "\nDatei stunde.csv, Zeile 12, Feld 11"},
         {"a line after the trailer", root.write("rest.csv", WorkedExampleFile() + "noch eine\r\n"),
          NotAnInteger("") + "\nDatei rest.csv, Zeile 13, Feld 6"},
-        {"2147483647", with(kHour1Line, 48, "2147483647"), ""},
-        {"leading zeros", with(kHour1Line, 1, "000000000002147483647"), ""},
         {"2147483648", with(kFloor1Line, 2, "2147483648"), NotAnInteger("2147483648")},
         // A file error names the file, with the system's reason where the runtime's text hides it.
         {"a folder chosen as the file", root.file("folder.csv"),
@@ -163,7 +160,7 @@ TEST(WideSums, LargestAndSmallestValuesEverywhere) {
         for (const auto& c : sums)
             for (const ChartSeries& s : Chart(r, c.id).series)
                 for (double value : s.values)
-                    EXPECT_EQ(value, static_cast<double>(c.sum)) << ChartStem(c.id) << " " << v;
+                    EXPECT_EQ(value, static_cast<double>(c.sum)) << ChartOf(c.id).stem << " " << v;
         EXPECT_EQ(Chart(r, ChartId::Verteil).axisMax, 4.0 * 40 * 4 * v); // all four slices
     }
 }

@@ -1,10 +1,10 @@
 // The last-directory file under hostile conditions: folders, pipes and devices in its place, a
 // folder that refuses writing, a full disk, two programs closing at once. A write either
 // completes or leaves the old file.
-#include "cp1252.h"
-#include "errors.h"
-#include "lastdir.h"
-#include "testfiles.h"
+#include "statglob/errors.h"
+#include "statglob/lastdir.h"
+#include "statglob/text.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Every input the fuzzer broke the load path with, kept in tests/data/regress with the outcome
 // it must have now. A file without an entry here fails, so none is kept unexplained.
-#include "hostile.h"
+#include "tests/hostile/hostile.h"
 
 #include <filesystem>
 #include <iterator>

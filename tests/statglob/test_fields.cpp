@@ -1,6 +1,6 @@
 // The field rules of ParseNextInt and the integer syntax.
-#include "errors.h"
-#include "reader.h"
+#include "statglob/errors.h"
+#include "statglob/reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,10 @@
 // The last-directory file: what is written and read back, and where it lives.
-#include "cp1252.h"
-#include "errors.h"
-#include "lastdir.h"
-#include "testfiles.h"
+#include "statglob/errors.h"
+#include "statglob/lastdir.h"
+#include "statglob/text.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
-
-#ifndef _WIN32
-#include <pwd.h>
-#include <unistd.h>
-#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -53,27 +48,5 @@ TEST(LastDirFile, DefaultLocationIsInAppData) {
         EXPECT_NE(path.u8string().find("AppData\\Roaming"), std::string::npos) << path;
     }
     _wputenv_s(L"APPDATA", appData.c_str());
-}
-#else
-TEST(LastDirFile, DefaultLocationFollowsXdg) {
-    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-    setenv("XDG_CONFIG_HOME", "/cfg", 1);
-    EXPECT_EQ(DefaultLastDirPath(), "/cfg/gruppenstatistik/default.sta");
-    setenv("XDG_CONFIG_HOME", "", 1);
-    setenv("HOME", "/home/anna", 1);
-    EXPECT_EQ(DefaultLastDirPath(), "/home/anna/.config/gruppenstatistik/default.sta");
-    // Without either, or with a relative one, the home comes from the password database.
-    const passwd* user = getpwuid(getuid());
-    ASSERT_TRUE(user && user->pw_dir);
-    const std::string fromDatabase =
-        std::string(user->pw_dir) + "/.config/gruppenstatistik/default.sta";
-    for (const char* relative : {"", "home/anna"}) {
-        setenv("HOME", relative, 1);
-        EXPECT_EQ(DefaultLastDirPath(), fromDatabase);
-    }
-    unsetenv("HOME");
-    EXPECT_EQ(DefaultLastDirPath(), fromDatabase);
-    setenv("HOME", home.c_str(), 1);
-    unsetenv("XDG_CONFIG_HOME");
 }
 #endif

@@ -1,7 +1,8 @@
 // Reading statistics files into the store.
-#include "errors.h"
-#include "reader.h"
-#include "testfiles.h"
+#include "statglob/errors.h"
+#include "statglob/reader.h"
+#include "statglob/text.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 

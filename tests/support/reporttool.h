@@ -1,7 +1,7 @@
 // gruppenstatistik-report run from a test: its exit status and what it wrote.
 #pragma once
 
-#include "pdftools.h"
+#include "tests/support/pdftools.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,0 +1,52 @@
+#include "ui/keyfigureaction.h"
+
+#include "charts/comparison.h"
+#include "charts/keyfigures.h"
+#include "statglob/qtext.h"
+#include "ui/comparisonpanel.h"
+#include "ui/errorbox.h"
+#include "ui/kennzahlen.h"
+#include "ui/mainpictures.h"
+
+#include <QToolButton>
+
+KeyFigureAction::KeyFigureAction(QWidget& window, const StatisticsStore& store,
+                                 const ComparisonPanel& comparison)
+    // Below the chart buttons, styled like them.
+    : KennzahlenBtn(TextButton(window, QStringLiteral("KennzahlenBtn"), QRect(24, 344, 145, 25),
+                               QStringLiteral("Kennzahlen"))),
+      window_(window), store_(store), comparison_(comparison) {
+    KennzahlenBtn->setEnabled(false);
+    QObject::connect(KennzahlenBtn, &QToolButton::clicked, &window,
+                     Guarded(&window, [this] { KennzahlenBtnClick(); }));
+}
+
+void KeyFigureAction::KennzahlenBtnClick() {
+    ShowFigures(true);
+}
+
+void KeyFigureAction::Refresh() {
+    ShowFigures(false);
+}
+
+void KeyFigureAction::ShowFigures(bool evenIfHidden) {
+    if (!dialog_) {
+        if (!evenIfHidden)
+            return;
+        dialog_ = new TKennzahlenDlg(&window_);
+    }
+    QString title;
+    std::vector<KeyFigureRow> rows;
+    if (const StatisticsStore* other = comparison_.Store()) {
+        const Comparison c = Compare(store_, *other);
+        title = QText(ComparisonTitle(c));
+        rows = ComparisonRows(c);
+    } else {
+        title = QText(KeyFigureTitle(store_));
+        rows = KeyFigureRows(ComputeKeyFigures(store_));
+    }
+    if (evenIfHidden || dialog_->isVisible())
+        dialog_->ShowFigures(title, rows);
+    else
+        dialog_->SetFigures(title, rows);
+}
