@@ -22,9 +22,10 @@ rm -rf "$dist"
 mkdir -p "$folder"/{platforms,styles,translations,Beispiele,Lizenzen}
 
 cp "$build/app/gruppenstatistik.exe" "$build/app/gruppenstatistik-report.exe" "$folder/"
-# Printing, the file dialogs and the fonts are in the platform plugin; PNG and SVG drawing are
-# built into the libraries, so no image format or icon engine plugin is needed.
-cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
+# Printing, the file dialogs and the fonts are in the platform plugin; the report tool draws its
+# PDF, PNG and SVG files without a window, on the minimal one. PNG and SVG drawing are built into
+# the libraries, so no image format or icon engine plugin is needed.
+cp "$qt/plugins/platforms/qwindows.dll" "$qt/plugins/platforms/qminimal.dll" "$folder/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
 # Plugins beside the program, translations in translations/: Qt reads its paths from here.
 printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' >"$folder/qt.conf"
