@@ -20,6 +20,8 @@ WIN_BUILD ?= build-windows
 QT_MINGW ?= $(or $(XDG_CACHE_HOME),$(HOME)/.cache)/gruppenstatistik/qt-6.4.2-mingw64
 # A tarball of such a Qt to unpack instead of building it, when the cache is missing.
 QT_SEED ?=
+# QT_BUILD=no: never build it from source (CI), fail instead when there is neither cache nor seed.
+QT_BUILD ?= yes
 FUZZ_SECONDS ?= 60
 
 # Debian packages the project builds and tests with.
@@ -134,7 +136,7 @@ cross-check: deps
 
 # --- Windows, 64-bit, with Qt ------------------------------------------------------------------
 windows-qt: windows-deps
-	GS_QT_SEED=$(QT_SEED) packaging/windows/qt-mingw.sh $(QT_MINGW)
+	GS_QT_SEED=$(QT_SEED) GS_QT_BUILD=$(QT_BUILD) packaging/windows/qt-mingw.sh $(QT_MINGW)
 
 $(WIN_BUILD)/CMakeCache.txt: | windows-qt
 	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DGS_WITH_BENCH=OFF \

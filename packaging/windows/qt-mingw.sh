@@ -5,7 +5,7 @@
 # Linux build uses (with Debian's patches), Qt SVG from third_party/qtsvg. The build takes about
 # 50 minutes on two cores; PREFIX is reused while the stamp in it says the same Qt version and
 # flags. GS_QT_SEED may name a tarball of such a tree (top folder qt6-mingw/) to unpack instead
-# when PREFIX is missing.
+# when PREFIX is missing; GS_QT_BUILD=no fails rather than build it from source.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -43,7 +43,7 @@ if [ -e "$prefix" ]; then
 fi
 
 # Host tools (moc, rcc, uic) come from Debian's qt6-base-dev: it must be the same Qt.
-host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+host_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev) # a binNMU's +bN is not the source's
 case $host_version in
   "$qt_version"+*) ;;
   *) echo "qt-mingw.sh: qt6-base-dev is $host_version, Qt for Windows needs $qt_version" >&2; exit 1 ;;
@@ -61,6 +61,12 @@ if [ -n "${GS_QT_SEED:-}" ] && [ -f "$GS_QT_SEED" ]; then
   printf '%s\norigin: %s (sha256 %s)\n' "$key" "$GS_QT_SEED" \
     "$(sha256sum "$GS_QT_SEED" | cut -d' ' -f1)" >"$stamp"
   exit 0
+fi
+
+if [ "${GS_QT_BUILD:-yes}" = no ]; then
+  echo "qt-mingw.sh: no Qt for Windows in $prefix and no seed to unpack; make windows-qt" \
+    "builds it once (about 50 minutes on two cores)" >&2
+  exit 1
 fi
 
 # The work folder survives a failed or interrupted build: the next run goes on from there.
