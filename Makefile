@@ -4,6 +4,9 @@
 #   make asan-test    every test again, built with AddressSanitizer and UBSan (build-asan/)
 #   make fuzz         fuzz the readers for FUZZ_SECONDS (default 60, shared) with libFuzzer
 #   make cross-check  compile the plain C++ layers for Windows with MinGW-w64
+#   make windows      the Windows program (64-bit): build-windows/dist/, a zip and a setup program
+#   make windows-test the Windows build's tests under Wine, its answers beside the Linux build's
+#   make package      a Debian package of both programs, checked by running it unpacked
 # Quiet: no "Entering/Leaving directory" lines from the nested makes of the build.
 MAKEFLAGS += --no-print-directory
 BUILD ?= build
@@ -12,6 +15,13 @@ SAMPLE ?= examples/buerohaus-14.csv
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 CROSS_BUILD ?= build-mingw
+WIN_BUILD ?= build-windows
+# Qt for MinGW-w64, built once per machine (about 50 minutes on two cores) and reused.
+QT_MINGW ?= $(or $(XDG_CACHE_HOME),$(HOME)/.cache)/gruppenstatistik/qt-6.4.2-mingw64
+# A tarball of such a Qt to unpack instead of building it, when the cache is missing.
+QT_SEED ?=
+# QT_BUILD=no: never build it from source (CI), fail instead when there is neither cache nor seed.
+QT_BUILD ?= yes
 FUZZ_SECONDS ?= 60
 
 # Debian packages the project builds and tests with.
@@ -27,20 +37,35 @@ PACKAGES = build-essential cmake pkg-config \
 HARDENING_PACKAGES = clang-14 libclang-rt-14-dev llvm-14 python3 g++-mingw-w64-i686-win32 \
   hyperfine time gnuplot-nox
 
+# The Windows build: the 64-bit compiler with posix threads, Ninja, Debian's source tools (Qt
+# is built from qt6-base's source package), NSIS for the setup program; its tests: Wine, Xvfb,
+# ImageMagick for screenshots, python3-xlib to close a window as its close box does.
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix ninja-build dpkg-dev nsis \
+  wine64 wine python3-xlib x11-xkb-utils imagemagick
+
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench clean asan-test fuzz cross-check
+.PHONY: all deps build run test bench clean asan-test fuzz cross-check \
+  windows-deps windows-qt windows windows-test package
 
 all: build
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+# $(call install-missing,packages): apt-get install those not installed yet.
+define install-missing
+@missing=$$(for p in $(1); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
-	  $(SUDO) apt-get update && \
+	  $(SUDO) apt-get -o DPkg::Lock::Timeout=300 update && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -o DPkg::Lock::Timeout=300 install -y --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install-missing,$(PACKAGES))
+
+windows-deps: deps
+	$(call install-missing,$(WINDOWS_PACKAGES))
 
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -111,5 +136,30 @@ cross-check: deps
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-i686.cmake
 	cmake --build $(CROSS_BUILD) -j $(JOBS)
 
+# --- Windows, 64-bit, with Qt ------------------------------------------------------------------
+windows-qt: windows-deps
+	GS_QT_SEED=$(QT_SEED) GS_QT_BUILD=$(QT_BUILD) packaging/windows/qt-mingw.sh $(QT_MINGW)
+
+$(WIN_BUILD)/CMakeCache.txt: | windows-qt
+	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DGS_WITH_BENCH=OFF \
+	  -DCMAKE_TOOLCHAIN_FILE=$(QT_MINGW)/lib/cmake/Qt6/qt.toolchain.cmake \
+	  -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+	  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+
+# The programs and test programs, then the folder to ship, its zip and the setup program.
+windows: windows-qt $(WIN_BUILD)/CMakeCache.txt
+	cmake --build $(WIN_BUILD) -j $(JOBS)
+	packaging/windows/package.sh $(WIN_BUILD) $(QT_MINGW)
+
+# Under Wine, headless: the test programs, the report tool against the Linux build's answers,
+# the installed program on Xvfb, the setup program and its uninstaller.
+windows-test: windows build
+	packaging/windows/test.sh $(WIN_BUILD) $(BUILD)
+
+# --- Debian package ----------------------------------------------------------------------------
+package: build
+	cd $(BUILD) && cpack -G DEB
+	packaging/debian/test-deb.sh $(BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(CROSS_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(CROSS_BUILD) $(WIN_BUILD)

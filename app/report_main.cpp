@@ -1,4 +1,5 @@
 // gruppenstatistik-report: loads a statistics file and prints its cover sheet and charts.
+#include "app/console.h"
 #include "app/floornamesfile.h"
 #include "app/report.h"
 #include "app/reportexport.h"
@@ -114,6 +115,10 @@ int main(int argc, char** argv) {
     // ending the run with a half-written temporary file.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    PrepareConsole();
+    Utf8Arguments utf8(argc, argv);
+    argc = utf8.count();
+    argv = utf8.values();
     bool json = false;
     std::string path, kunde, kommission, etagen, comparisonPath;
     ExportRequest request;

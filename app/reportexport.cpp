@@ -19,7 +19,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include <QtConcurrent/QtConcurrentMap>
+#include <QThreadPool>
 
 #include <cerrno>
 #include <cstdlib>
@@ -119,7 +119,8 @@ std::string ChartFilePath(const std::string& folder, ChartId id, const char* suf
 void ExportPngs(const std::string& folder, StatisticsStore& store, int width, int height) {
     MakeFolder(folder);
     // Drawing and compressing an image is independent of the others: Qt's thread pool, one
-    // thread per core. The first failure is thrown once all are done.
+    // thread per core (QtCore's own: the Windows build's Qt has no Qt Concurrent). The first
+    // failure is thrown once all are done.
     struct Job {
         ChartId id;
         ChartModel chart;
@@ -128,13 +129,16 @@ void ExportPngs(const std::string& folder, StatisticsStore& store, int width, in
     std::vector<Job> jobs;
     for (auto& [id, chart] : DrawAllCharts(store))
         jobs.push_back({id, std::move(chart), {}});
-    QtConcurrent::blockingMap(jobs, [&](Job& job) {
-        try {
-            WritePng(ChartFilePath(folder, job.id, "png"), job.chart, width, height);
-        } catch (const std::exception& e) {
-            job.error = e.what();
-        }
-    });
+    QThreadPool pool;
+    for (Job& job : jobs)
+        pool.start([&folder, &job, width, height] {
+            try {
+                WritePng(ChartFilePath(folder, job.id, "png"), job.chart, width, height);
+            } catch (const std::exception& e) {
+                job.error = e.what();
+            }
+        });
+    pool.waitForDone();
     for (const Job& job : jobs)
         if (!job.error.empty())
             throw std::runtime_error(job.error);

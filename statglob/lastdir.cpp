@@ -9,7 +9,11 @@
 #include <filesystem>
 #include <system_error>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+// needs windows.h first
+#include <shlobj.h>
+#else
 #include <pwd.h>
 #include <unistd.h>
 #endif
@@ -24,7 +28,20 @@ constexpr std::size_t kMaxLastDir = 255; // bytes, as LastDir holds it
 
 std::string DefaultLastDirPath() {
 #ifdef _WIN32
-    return "c:\\default.sta";
+    // The user's roaming application data: %APPDATA%, else the folder the shell knows by that
+    // name. Paths are UTF-16 there, UTF-8 here.
+    std::string base;
+    if (const wchar_t* appData = _wgetenv(L"APPDATA"); appData && fs::path(appData).is_absolute()) {
+        base = fs::path(appData).u8string();
+    } else {
+        PWSTR known = nullptr;
+        if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &known)))
+            base = fs::path(known).u8string();
+        CoTaskMemFree(known);
+    }
+    if (base.empty())
+        return {};
+    return base + "\\Gruppenstatistik\\default.sta";
 #else
     std::string base;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')

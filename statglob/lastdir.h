@@ -3,9 +3,10 @@
 
 #include <string>
 
-// Where the file lives: "c:\default.sta" on Windows; elsewhere default.sta in the user's
-// configuration folder ($XDG_CONFIG_HOME, else ~/.config with the home from $HOME or from the
-// password database) under gruppenstatistik/; empty when no home is known.
+// Where the file lives: on Windows %APPDATA%\Gruppenstatistik\default.sta; elsewhere
+// default.sta in the user's configuration folder ($XDG_CONFIG_HOME, else ~/.config with the
+// home from $HOME or from the password database) under gruppenstatistik/; empty when no home is
+// known.
 std::string DefaultLastDirPath();
 
 // The first line of the file: up to CR, LF, Ctrl-Z or the end, at most 255 characters; the

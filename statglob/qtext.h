@@ -12,7 +12,13 @@ inline QString QText(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// The file name as the system spells it: the bytes of QFile::encodeName (a Latin-1 name too).
+// The file name as the system spells it: the bytes of QFile::encodeName (a Latin-1 name too);
+// on Windows its UTF-8, not the ANSI code page of encodeName: the core opens UTF-8 names as
+// UTF-16 there.
 inline std::string FileNameBytes(const QString& path) {
+#ifdef Q_OS_WIN
+    return path.toStdString();
+#else
     return QFile::encodeName(path).toStdString();
+#endif
 }

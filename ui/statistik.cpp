@@ -31,6 +31,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QToolButton>
 
 #include <stdexcept>
@@ -215,7 +216,12 @@ QToolButton* Thaupt::CheckMark(ChartId id) const {
 
 QString Thaupt::DefaultFolder() {
 #ifdef _WIN32
-    return QStringLiteral("c:\\qvltools\\vx_rec\\files");
+    // The recorder's folder where this machine has it, else the user's documents, where
+    // Windows' own dialogs start: Qt's dialog would show an empty list for a missing folder.
+    const QString recorder = QStringLiteral("c:\\qvltools\\vx_rec\\files");
+    return QDir(recorder).exists()
+               ? recorder
+               : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 #else
     return QDir::homePath();
 #endif

@@ -112,7 +112,7 @@ public:
     // The logo bitmap that LogoImage holds, the source of the printed logo.
     const QImage& Logo() const { return logo_; }
 
-    // Where the open dialog starts when no last folder is known.
+    // Where the open dialog starts when no last folder is known: a folder that exists.
     static QString DefaultFolder();
 
     void SetChartWindow(ChartWindow chartWindow) { chartWindow_ = std::move(chartWindow); }

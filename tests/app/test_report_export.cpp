@@ -51,9 +51,11 @@ std::map<std::string, std::string> Snapshot(const std::filesystem::path& dir) {
 
 TEST(ReportExport, PdfCsvSvgAndPngInOneRun) {
     TempDir dir;
-    const std::string pdf = dir.write("bericht.pdf", "alt");                   // replaced
-    const std::string csv = dir.file("zahlen\xFC.csv"), svg = dir.file("svg"); // Latin-1
-    const std::string png = dir.file("bilder/neu");                            // created on the way
+    const std::string pdf = dir.write("bericht.pdf", "alt"); // replaced
+    // A Latin-1 name; the Windows tool (make windows-test) takes Unicode names only: UTF-8 there.
+    const char* odd = std::getenv("GS_REPORT_TOOL") ? "zahlen\xC3\xBC.csv" : "zahlen\xFC.csv";
+    const std::string csv = dir.file(odd), svg = dir.file("svg");
+    const std::string png = dir.file("bilder/neu"); // created on the way
     const std::string names = dir.write("namen.txt", "Keller\nFoyer\n");
     const auto [status, out] = RunTool("--kunde Stadtwerke --etagen " + names + " --pdf " + pdf +
                                        " --csv '" + csv + "' --svg " + svg + " --png " + png +
@@ -200,7 +202,14 @@ TEST(ReportExport, HostileTargetsAreRefusedAndChangeNothing) {
         {"a full disk: the text report", in + " >/dev/full", "",
          "Die Standardausgabe kann nicht geschrieben werden: kein Speicherplatz mehr frei"},
     };
+    // The Windows tool under Wine (make windows-test) meets no pipes, devices or file size limits
+    // on Windows: Wine refuses the first two for another reason ("Zugriff verweigert") and ends the
+    // tool at the limit (SIGXFSZ) instead of failing the write.
+    const bool windowsTool = std::getenv("GS_REPORT_TOOL") != nullptr;
     for (const auto& row : rows) {
+        if (windowsTool &&
+            (row.shell == full || row.message.find("keine gewöhnliche Datei") != std::string::npos))
+            continue;
         inputs();
         const auto before = Snapshot(dir.path());
         const auto [status, out] = RunTool(row.args, row.shell);

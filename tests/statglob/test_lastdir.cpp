@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 TEST(LastDirFile, WritesExactlyTheFolderAndReadsTheFirstLine) {
     TempDir dir;
     const std::string path = dir.file("sub/folder/default.sta"); // folders are created
@@ -28,3 +31,22 @@ TEST(LastDirFile, WritesExactlyTheFolderAndReadsTheFirstLine) {
     for (const auto& [bytes, folder] : cases)
         EXPECT_EQ(ReadLastDir(dir.write("default.sta", bytes)), folder);
 }
+
+#ifdef _WIN32
+TEST(LastDirFile, DefaultLocationIsInAppData) {
+    const wchar_t* saved = _wgetenv(L"APPDATA");
+    const std::wstring appData = saved ? saved : L"";
+    _wputenv_s(L"APPDATA", L"C:\\Users\\Jürgen\\AppData\\Roaming");
+    EXPECT_EQ(DefaultLastDirPath(),
+              "C:\\Users\\Jürgen\\AppData\\Roaming\\Gruppenstatistik\\default.sta");
+    // Without it, or with a relative one, the folder comes from the shell.
+    for (const wchar_t* relative : {L"", L"AppData"}) {
+        _wputenv_s(L"APPDATA", relative);
+        const std::filesystem::path path = std::filesystem::u8path(DefaultLastDirPath());
+        EXPECT_TRUE(path.is_absolute()) << path;
+        EXPECT_EQ(path.parent_path().filename(), "Gruppenstatistik");
+        EXPECT_NE(path.u8string().find("AppData\\Roaming"), std::string::npos) << path;
+    }
+    _wputenv_s(L"APPDATA", appData.c_str());
+}
+#endif

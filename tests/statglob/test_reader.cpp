@@ -44,8 +44,11 @@ TEST(Reader, WorkedExampleInEveryLayout) {
         const char* name;
         std::string bytes;
         const char* lastLine;
+        const char* file = "stat.csv";
     } cases[] = {
         {"CR LF", full, "any text"},
+        // On Windows the UTF-8 path must reach the file system as UTF-16.
+        {"umlauts and a blank in the path", full, "any text", "Prüfung/Bürohaus Süd.csv"},
         {"CR only", WorkedExampleFile(true, "\r"), "any text"},
         {"without the last line", WorkedExampleFile(false), ""},
         {"without the last line end", full.substr(0, full.size() - 2), "any text"},
@@ -59,7 +62,7 @@ TEST(Reader, WorkedExampleInEveryLayout) {
         SCOPED_TRACE(c.name);
         TempDir dir;
         StatisticsStore s;
-        LoadStatisticsFile(s, dir.write("stat.csv", c.bytes));
+        LoadStatisticsFile(s, dir.write(c.file, c.bytes));
         ExpectWorkedExample(s);
         EXPECT_EQ(s.HourLines[3], c.lastLine);
     }

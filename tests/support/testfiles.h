@@ -23,14 +23,18 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    std::string file(const std::string& name) const {
+        return (path_ / std::filesystem::u8path(name)).u8string();
+    }
     const std::filesystem::path& path() const { return path_; }
 
-    // Writes the bytes as they are and returns the file's path.
+    // Writes the bytes as they are and returns the file's path (UTF-8). Folders in `name` are
+    // made.
     std::string write(const std::string& name, const std::string& bytes) const {
-        const std::string p = file(name);
+        const std::filesystem::path p = path_ / std::filesystem::u8path(name);
+        std::filesystem::create_directories(p.parent_path());
         std::ofstream(p, std::ios::binary) << bytes;
-        return p;
+        return p.u8string();
     }
 
 private:
@@ -38,7 +42,7 @@ private:
 };
 
 inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

@@ -102,3 +102,13 @@ convert -size 64x64 xc:none \
   -fill white -draw "rectangle 21,21 31,43" -draw "rectangle 33,21 43,43" \
   -fill "$AMBER" -draw "polygon 32,49 26,57 38,57" \
   gruppenstatistik.png
+
+# The same icon for Windows (the .exe files, the setup program, "Öffnen mit"): drawn at
+# 256 x 256 from the same figures, then scaled down to the sizes Explorer asks for.
+convert -size 256x256 xc:none -affine 4,0,0,4,0,0 \
+  -fill "$LIGHT" -stroke "$BLUE" -strokewidth 3 -draw "roundrectangle 10,3 54,61 4,4" \
+  -stroke "$BLUE" -strokewidth 1 -draw "line 29,4 29,18" -draw "line 35,4 35,18" \
+  -fill "$BLUE" -stroke none -draw "rectangle 18,18 46,46" \
+  -fill white -draw "rectangle 21,21 31,43" -draw "rectangle 33,21 43,43" \
+  -fill "$AMBER" -draw "polygon 32,49 26,57 38,57" \
+  -depth 8 -define icon:auto-resize=256,64,48,32,16 ../../app/windows/gruppenstatistik.ico
