@@ -113,7 +113,8 @@ std::string CheckWideSums(const StatisticsStore& s, const std::vector<ChartModel
 bool WholeMessage(const LoadPathResult& r) {
     static const std::regex field("'[^]*' ist kein gültiger Integerwert\\.\nDatei [^]*, "
                                   "Zeile [1-9][0-9]*, Feld [1-9][0-9]*");
-    static const std::regex statistics("Die Datei enthält [^]*\\.");
+    static const std::regex statistics("Die Datei (enthält [^]*|ist keine Statistikdatei "
+                                       "\\(eine exportierte Tabelle\\?\\))\\.");
     switch (r.failure) {
     case LoadPathResult::Failure::Conversion:
         return std::regex_match(r.error, field);
@@ -174,8 +175,8 @@ std::string CheckLoadPath(const StatisticsStore& before, const StatisticsStore& 
             return "message is not UTF-8: " + result.error;
         if (!WholeMessage(result))
             return "message is not whole: " + result.error;
-        if (!SameFigures(before, after))
-            return "a failed load changed the figures: " + result.error;
+        if (!SameFigures(before, after) || after.FileName != before.FileName.view())
+            return "a failed load changed the figures or the name: " + result.error;
         if (!result.charts.empty() || !result.cover.empty() || !result.keyFigures.empty())
             return "charts or cover after a failed load";
         return {};
