@@ -52,6 +52,7 @@ TEST(Reader, WorkedExampleInEveryLayout) {
         {"Ctrl-Z ends the file", full + "\x1A" + "9;9;\r\n9;\r\n", "any text"},
         {"Ctrl-Z inside the last line", WorkedExampleFile(false) + "any\x1Atext\r\n", "any"},
         {"odd first fields", WithHeader(odd), "any text"},
+        {"an editor's byte-order mark before the header", "\xEF\xBB\xBF" + full, "any text"},
         {"lone LF inside a header line", WithHeader(WorkedExampleBody(), "Kopf\nmit LF"),
          "any text"},
     };
