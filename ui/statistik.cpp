@@ -42,6 +42,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <algorithm>
 #include <stdexcept>
 
 Thaupt* haupt = nullptr;
@@ -243,6 +244,12 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     };
     printerSource_ = DefaultCoverPrinter;
     chartWindow_ = StatDlgChartWindow();
+
+    // Tab leaves the memo for the buttons and Space presses the one with the focus; a click
+    // leaves the focus in the memo. The check marks only show.
+    for (QToolButton* button : findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!std::count(checkMarks_.begin(), checkMarks_.end(), button))
+            button->setFocusPolicy(Qt::TabFocus);
 
     // An error here is reported at once; the window is still built and shown.
     RunHandler([this] { FormCreate(); });
