@@ -872,6 +872,11 @@ private slots:
         QTest::keyClick(w->DatenMemo, Qt::Key_Tab);
         QCOMPARE(w->DatenMemo->toPlainText(), memo);
         QVERIFY(!w->DatenMemo->hasFocus());
+        // Strg+K is the window's, not the memo's "delete to the end of the line".
+        w->DatenMemo->moveCursor(QTextCursor::Start);
+        QTest::keySequence(w->DatenMemo, QKeySequence(Qt::CTRL | Qt::Key_K));
+        QVERIFY(w->KeyFigures().Dialog() && w->KeyFigures().Dialog()->isVisible());
+        QCOMPARE(w->DatenMemo->toPlainText(), memo);
     }
 
     void droppedFileLoadsAndTheLastFilesAreListed() {
