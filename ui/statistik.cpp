@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -336,7 +337,9 @@ void Thaupt::OpenStatisticsFile(const std::string& nativePath) {
     }
     ShowLastDir();
     SetButtonsAfterRead();
-    AddRecentFile(nativePath);
+    // Listed whole: a name from the command line may be relative to where the program started.
+    AddRecentFile(FileNameBytes(QDir::toNativeSeparators(
+        QFileInfo(QFile::decodeName(nativePath.c_str())).absoluteFilePath())));
     ShowRecentFiles();
     if (EtageDlg)
         EtageDlg->ReadNamesBeside();

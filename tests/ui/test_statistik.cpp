@@ -909,7 +909,10 @@ private slots:
         // The last eight, newest first, each once; in the next run too; an entry loads.
         for (std::size_t i = 2; i < loaded.size(); ++i)
             Open(loaded[i]);
-        Open(loaded[5]);
+        const QString started = QDir::currentPath(); // a name relative to it is listed whole
+        QDir::setCurrent(Q(files->path().string()));
+        Open("stat5.CSV");
+        QDir::setCurrent(started);
         Create();
         QStringList listed;
         for (QAction* entry : w->ZuletztMenu->actions())
