@@ -1,4 +1,4 @@
-// A chart's figures as a text table, for the clipboard and for spreadsheets.
+// Tables of texts for the clipboard and for spreadsheets: a chart's figures, and any rows.
 #pragma once
 
 #include "chartfx3/chartmodel.h"
@@ -15,6 +15,9 @@
 // with a leading apostrophe; numbers, and floors named "-1" or "-2", stay as they are.
 // Lines end in CR LF; texts stay UTF-8.
 std::string FiguresTable(const ChartModel& chart, char separator);
+
+// Rows of text cells with FiguresTable's quoting, formula rule and line ends.
+std::string TextTable(const std::vector<std::vector<std::string>>& rows, char separator);
 
 // The figures as tab-separated text: what a spreadsheet takes from the clipboard.
 std::string FiguresText(const ChartModel& chart);

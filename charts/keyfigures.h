@@ -31,6 +31,7 @@ struct ShaftFigure {
     std::int32_t floorsPassed = 0;
     Ratio floorsPerCall; // floors passed per served call
     bool flagged = false;
+    std::string flag; // the note in `flags` on this shaft; empty when not flagged
 };
 
 struct KeyFigures {
@@ -79,5 +80,5 @@ std::string KeyFigureTitle(const StatisticsStore& s);
 
 // The figures as the table shows them: one decimal, decimal comma, "–" where undefined.
 std::vector<KeyFigureRow> KeyFigureRows(const KeyFigures& k);
-// The rows as plain text: each section heading on its own line, then "  label: value".
-std::string KeyFigureText(const std::vector<KeyFigureRow>& rows);
+// The table of the loaded file: KeyFigureTitle, KeyFigureColumns and KeyFigureRows.
+KeyFigureTable KeyFigureTableOf(const StatisticsStore& s);
