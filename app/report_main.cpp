@@ -1,12 +1,12 @@
 // gruppenstatistik-report: loads a statistics file and prints its cover sheet and charts.
 #include "app/console.h"
-#include "app/floornamesfile.h"
 #include "app/report.h"
 #include "app/reportexport.h"
 #include "charts/comparison.h"
 #include "charts/format.h"
 #include "charts/keyfigures.h"
 #include "statglob/errors.h"
+#include "statglob/floornames.h"
 #include "statglob/reader.h"
 #include "statglob/store.h"
 
@@ -28,7 +28,8 @@ const char kUsage[] =
     "  --json            Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n"
     "  --kunde TEXT      auf dem Deckblatt hinter \"Kunde: \"\n"
     "  --kommission TEXT auf dem Deckblatt hinter \"Kommission: \"\n"
-    "  --etagen DATEI    Etagenbezeichnungen, eine je Zeile (höchstens 10 Zeichen)\n"
+    "  --etagen DATEI    Etagenbezeichnungen, eine je Zeile (höchstens 10 Zeichen);\n"
+    "                    ohne: Etagenbezeichnungen.txt neben DATEI.csv, wenn vorhanden\n"
     "  --vergleich DATEI mit einer zweiten Statistik vergleichen (ein anderer Zeitraum)\n"
     "  --pdf AUS.pdf     Bericht als PDF: Deckblatt, Kennzahlen, dann die elf Diagramme\n"
     "  --csv AUS.csv     die Zahlen aller Diagramme als CSV (Excel), ein Block je Diagramm\n"
@@ -184,6 +185,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "gruppenstatistik-report: %s\n", e.what());
         return 1;
     }
+    // Without --etagen the names the program keeps beside the statistics file, when there are
+    // any; a broken one was not asked for: said, and the report goes on without it.
+    const std::string beside = FloorNamesFileBeside(path);
+    if (etagen.empty()) {
+        try {
+            ReadFloorNamesFile(beside, store);
+        } catch (const IoError& e) {
+            if (e.code() != 2)
+                std::fprintf(stderr, "gruppenstatistik-report: %s\n", e.what());
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "gruppenstatistik-report: %s (nicht verwendet)\n", e.what());
+        }
+    }
     std::optional<StatisticsStore> other;
     if (!comparisonPath.empty()) {
         try {
@@ -199,7 +213,7 @@ int main(int argc, char** argv) {
         if (exported) {
             request.cover = cover;
             request.comparison = comparison;
-            request.inputs = {path, comparisonPath, etagen};
+            request.inputs = {path, comparisonPath, etagen, beside};
             RunExport(request, store);
         }
         if (json)

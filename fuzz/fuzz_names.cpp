@@ -2,8 +2,8 @@
 // most 40 printable names of at most 10 characters; one it refuses changes no name and says why
 // in a short, valid UTF-8 message naming the file and the line. Whatever the size, only what
 // the rules need is read.
-#include "app/floornamesfile.h"
 #include "fuzz/fuzzinput.h"
+#include "statglob/floornames.h"
 #include "statglob/text.h"
 #include "tests/support/loadpath.h"
 

@@ -22,3 +22,12 @@ inline std::string FileNameBytes(const QString& path) {
     return QFile::encodeName(path).toStdString();
 #endif
 }
+
+// The inverse: a path the core holds, as Qt shows and opens it.
+inline QString FileNameText(const std::string& bytes) {
+#ifdef Q_OS_WIN
+    return QString::fromStdString(bytes);
+#else
+    return QFile::decodeName(bytes.c_str());
+#endif
+}

@@ -1,12 +1,15 @@
 #include "statglob/reader.h"
 
 #include "statglob/errors.h"
+#include "statglob/outputfile.h"
 #include "statglob/text.h"
 #include "statglob/textfile.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -161,11 +164,29 @@ std::int32_t StrToInt(std::string_view field) {
     return static_cast<std::int32_t>(value);
 }
 
-void LoadStatisticsFile(StatisticsStore& store, const std::string& path,
-                        const std::function<void()>& afterRead) {
-    StatisticsStore scratch = ReadStatisticsFile(store, path);
-    if (afterRead)
-        afterRead();
-    ParseStatistics(scratch);
-    store = std::move(scratch);
+void LoadStatisticsFile(StatisticsStore& store, const std::string& path) {
+    // The name goes with the figures: a failed load leaves the loaded file's, so that nothing
+    // is named after (or written over) a file whose figures are not shown.
+    const auto loaded = store.FileName;
+    try {
+        StatisticsStore scratch = ReadStatisticsFile(store, path);
+        ParseStatistics(scratch);
+        store = std::move(scratch);
+    } catch (const IoError&) {
+        store.FileName = loaded;
+        throw;
+    } catch (const std::runtime_error&) {
+        store.FileName = loaded;
+        if (IsExportedTable(path))
+            throw StatisticsError(kNotStatisticsFile);
+        throw;
+    }
+}
+
+bool IsExportedTable(const std::string& path) {
+    if (!NoRegularFile(path).empty())
+        return false; // a pipe would block the open
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+    char start[3] = {};
+    return in.read(start, 3) && std::string_view(start, 3) == kUtf8Bom;
 }

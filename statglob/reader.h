@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -26,7 +25,16 @@ std::int32_t ParseNextInt(std::size_t& pos, std::string_view line);
 // Decimal integer: leading blanks, optional sign, digits, 32-bit range; else ConversionError.
 std::int32_t StrToInt(std::string_view field);
 
-// The whole load: read, call `afterRead` (the main window sets its buttons there), parse,
-// and only then take the new figures into `store`.
-void LoadStatisticsFile(StatisticsStore& store, const std::string& path,
-                        const std::function<void()>& afterRead = {});
+// The whole load: read, parse, and only then take the new figures and the file's name into
+// `store`; LastDir follows the file even when it fails. A file that fails to
+// parse and starts with a UTF-8 byte-order mark (IsExportedTable) gives StatisticsError
+// kNotStatisticsFile instead of the parser's message.
+void LoadStatisticsFile(StatisticsStore& store, const std::string& path);
+
+// A controller writes its statistics in Windows-1252 and never starts them with a UTF-8
+// byte-order mark; every table the programs export does. True when the regular file at `path`
+// starts with one: a file that does and fails to load is no statistics file but most likely an
+// exported table. Reads three bytes; false for what cannot be read.
+bool IsExportedTable(const std::string& path);
+inline constexpr char kNotStatisticsFile[] =
+    "Die Datei ist keine Statistikdatei (eine exportierte Tabelle?).";

@@ -50,4 +50,5 @@ struct StatisticsStore {
     // Start-up: everything empty, the label tables at their defaults.
     StatisticsStore() { SetLabelDefaults(); }
     void SetLabelDefaults();
+    void SetFloorNameDefaults(); // "KG", "EG", "1", "2", ...
 };

@@ -181,3 +181,7 @@ std::string BaseName(std::string_view path) {
     const std::size_t sep = path.find_last_of(kSeparators);
     return std::string(sep == std::string_view::npos ? path : path.substr(sep + 1));
 }
+
+std::string Beside(std::string_view path, std::string_view name) {
+    return std::string(path.substr(0, path.size() - BaseName(path).size())) + std::string(name);
+}

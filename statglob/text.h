@@ -33,3 +33,5 @@ bool IsValidUtf8(std::string_view text);
 std::string FolderOf(std::string_view path);
 // The file name of a path, without its folder.
 std::string BaseName(std::string_view path);
+// The path of the file `name` in the folder of `path`, spelt as `path` spells its folder.
+std::string Beside(std::string_view path, std::string_view name);

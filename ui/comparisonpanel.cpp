@@ -42,7 +42,12 @@ void ComparisonPanel::VergleichBtnClick() {
 }
 
 void ComparisonPanel::OpenComparisonFile(const QString& path) {
-    vergleich_ = LoadComparisonStore(FileNameBytes(QDir::toNativeSeparators(path)));
+    const std::string file = FileNameBytes(QDir::toNativeSeparators(path));
+    try {
+        vergleich_ = LoadComparisonStore(file);
+    } catch (const std::exception& e) {
+        throw LoadFailure(e, file, true);
+    }
     Show();
     emit changed();
 }

@@ -3,6 +3,7 @@
 #include "statglob/errors.h"
 #include "statglob/outputfile.h"
 #include "statglob/qtext.h"
+#include "statglob/text.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
@@ -68,13 +69,32 @@ void ShowErrorBox(const QString& message, QWidget* parent) {
     (presenter ? presenter : ShowMessageBox)(ErrorBoxText(message), parent);
 }
 
-void ShowErrorBox(const std::exception& e, QWidget* parent) {
+namespace {
+
+// The box's text for an exception: a bad field's message already has its "." after the
+// sentence and the field's place on a second line, which takes none.
+QString BoxText(const std::exception& e) {
     const auto* conversion = dynamic_cast<const ConversionError*>(&e);
-    if (!conversion || !conversion->located())
-        return ShowErrorBox(ExceptionMessage(e), parent);
-    const ErrorPresenter& presenter = Presenter();
-    (presenter ? presenter : ShowMessageBox)(ExceptionMessage(e), parent);
+    const bool asItIs =
+        (conversion && conversion->located()) || dynamic_cast<const LoadFailure*>(&e);
+    return asItIs ? ExceptionMessage(e) : ErrorBoxText(ExceptionMessage(e));
 }
+
+} // namespace
+
+void ShowErrorBox(const std::exception& e, QWidget* parent) {
+    const ErrorPresenter& presenter = Presenter();
+    (presenter ? presenter : ShowMessageBox)(BoxText(e), parent);
+}
+
+LoadFailure::LoadFailure(const std::exception& e, const std::string& path, bool comparison)
+    : std::runtime_error([&] {
+          std::string text = BoxText(e).toStdString();
+          // The reader's own messages of a file it cannot take say "Die Datei" and no name.
+          if (dynamic_cast<const StatisticsError*>(&e))
+              text += "\nDatei „" + ToValidUtf8(path) + "“";
+          return comparison ? "Vergleichsdatei: " + text : text;
+      }()) {}
 
 bool RunHandler(const std::function<void()>& handler, QWidget* parent) {
     try {

@@ -6,6 +6,8 @@
 
 #include <exception>
 #include <functional>
+#include <stdexcept>
+#include <string>
 
 class QWidget;
 
@@ -24,6 +26,15 @@ void ShowErrorBox(const QString& message, QWidget* parent = nullptr);
 // The same for an exception. A bad field's message already has its "." after the sentence and
 // the field's place on a second line, which takes none.
 void ShowErrorBox(const std::exception& e, QWidget* parent = nullptr);
+
+// A file that did not load, as the box shows it: the reader's message, naming the file where
+// the message does not (a file the tables cannot take, one that is no statistics file), and for
+// the comparison file headed "Vergleichsdatei: ". Shown as it is.
+class LoadFailure : public std::runtime_error {
+public:
+    // `e`: what loading `path` (the name's bytes) threw.
+    LoadFailure(const std::exception& e, const std::string& path, bool comparison);
+};
 
 // Runs a handler; an exception that escapes it goes into the error box and the caller goes on.
 // Returns false when the handler ended with an exception.

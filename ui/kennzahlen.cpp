@@ -8,6 +8,7 @@
 #include "ui/errorbox.h"
 #include "ui/mainpictures.h"
 #include "ui/modeless.h"
+#include "ui/usersettings.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -72,6 +73,8 @@ TKennzahlenDlg::TKennzahlenDlg(QWidget* parent)
     connect(OKBtn, &QPushButton::clicked, this, Guarded(this, [this] { OKBtnClick(); }));
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, Guarded(this, [this] { CopyBtnClick(); }));
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this] { close(); });
+    placed_ = KeepPlace(*this);
 }
 
 void TKennzahlenDlg::SetFigures(const KeyFigureTable& table) {

@@ -7,6 +7,7 @@
 #include "ui/kennzahlen.h"
 #include "ui/mainpictures.h"
 
+#include <QKeySequence>
 #include <QToolButton>
 
 KeyFigureAction::KeyFigureAction(QWidget& window, const StatisticsStore& store,
@@ -16,6 +17,7 @@ KeyFigureAction::KeyFigureAction(QWidget& window, const StatisticsStore& store,
                                QStringLiteral("Kennzahlen"))),
       window_(window), store_(store), comparison_(comparison) {
     KennzahlenBtn->setEnabled(false);
+    GiveKey(*KennzahlenBtn, QKeySequence(Qt::CTRL | Qt::Key_K));
     QObject::connect(KennzahlenBtn, &QToolButton::clicked, &window,
                      Guarded(&window, [this] { KennzahlenBtnClick(); }));
 }

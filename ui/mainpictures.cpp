@@ -1,7 +1,9 @@
 #include "ui/mainpictures.h"
 
 #include <QFont>
+#include <QKeySequence>
 #include <QPixmap>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace {
@@ -69,6 +71,17 @@ QToolButton* FlatButton(QWidget& parent, const QString& name, const QRect& place
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
+}
+
+void GiveKey(QToolButton& button, const QKeySequence& keys) {
+    auto* shortcut = new QShortcut(keys, button.window());
+    QObject::connect(shortcut, &QShortcut::activated, &button, [&button] {
+        if (button.isEnabled())
+            button.click();
+    });
+    const QString hint = button.toolTip().isEmpty() ? button.text().trimmed() : button.toolTip();
+    button.setToolTip(hint + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) +
+                      QLatin1Char(')'));
 }
 
 QToolButton* PictureButton(QWidget& parent, const QString& name, int left, const QIcon& picture,

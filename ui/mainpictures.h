@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QString>
 
+class QKeySequence;
 class QRect;
 class QToolButton;
 class QWidget;
@@ -16,6 +17,9 @@ QToolButton* TextButton(QWidget& parent, const QString& name, const QRect& place
                         const QString& text);
 // A flat button at `place` without text or picture, as every button of the window starts.
 QToolButton* FlatButton(QWidget& parent, const QString& name, const QRect& place);
+// Gives a button its key in its window: the key clicks it while it is enabled, and its hint
+// names the key ("Statistik File öffnen (Strg+O)"; a button without a hint, its text).
+void GiveKey(QToolButton& button, const QKeySequence& keys);
 
 // A picture of two images side by side, as the tool buttons and check marks carry it: the
 // left half is drawn while the button is enabled, the right half while it is disabled.

@@ -17,6 +17,8 @@ void ConfigureMemo(QPlainTextEdit& memo) {
     option.setAlignment(Qt::AlignHCenter);
     memo.document()->setDefaultTextOption(option);
     memo.resize(kMemoWidth, kMemoHeight);
+    // Tab moves on to the next control: a tab character would go to the print and the PDF.
+    memo.setTabChangesFocus(true);
 }
 
 QStringList DisplayedLines(const QTextDocument& document) {

@@ -17,7 +17,7 @@ class QPlainTextEdit;
 class QTextDocument;
 
 // Gives a memo its look: the font, centred lines, word wrap (an over-long word breaks
-// anywhere), no scroll bars, plain text only.
+// anywhere), no scroll bars, plain text only, Tab leaving it.
 void ConfigureMemo(QPlainTextEdit& memo);
 
 // The lines of a laid-out document as they are displayed, one entry per displayed line.

@@ -13,6 +13,8 @@ Program::Program(StatisticsStore& store, const std::vector<std::string>& argumen
     haupt = &main_;
     StatDlg = &chart_;
     EtageDlg = &floorNames_;
+    // The names file beside the statistics file is never one of the inputs.
+    floorNames_.SetInputFiles([this] { return main_.InputFiles(); });
     // The chart window names its files after the statistics file and the chart.
     QObject::connect(&main_, &Thaupt::chartDrawn, &chart_, &TStatDlg::SetChartOrigin);
     // The main window ends the run, even while the modeless windows are still open.

@@ -11,8 +11,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QPlainTextEdit>
-#include <QShortcut>
 #include <QToolButton>
 
 ReportAction::ReportAction(QWidget& window, StatisticsStore& store, const QPlainTextEdit& memo,
@@ -23,12 +23,7 @@ ReportAction::ReportAction(QWidget& window, StatisticsStore& store, const QPlain
     ReportBtn->setEnabled(false);
     QObject::connect(ReportBtn, &QToolButton::clicked, &window,
                      Guarded(&window, [this] { ReportBtnClick(); }));
-    // Ctrl+S is the button's key: it does nothing while the button is disabled.
-    QObject::connect(new QShortcut(QKeySequence::Save, &window), &QShortcut::activated, &window,
-                     [this] {
-                         if (ReportBtn->isEnabled())
-                             ReportBtn->click();
-                     });
+    GiveKey(*ReportBtn, QKeySequence::Save);
     chooser_ = [&window](const QString& proposed) {
         // MayWrite asks, after the suffix is added and the inputs are refused.
         return QFileDialog::getSaveFileName(&window, QStringLiteral("Bericht als PDF speichern"),

@@ -8,6 +8,7 @@
 #include "ui/errorbox.h"
 #include "ui/mainpictures.h"
 #include "ui/modeless.h"
+#include "ui/usersettings.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -22,6 +23,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSvgRenderer>
 #include <QToolButton>
 
@@ -121,9 +123,10 @@ TStatDlg::TStatDlg(QWidget* parent)
                              QStringLiteral(":/statchart/statchart-ok-disabled.svg"), QSize(18, 18),
                              ratio));
     OKBtn->setIconSize(QSize(18, 18));
-    // Neither Enter nor Escape presses it.
-    OKBtn->setAutoDefault(false);
-    OKBtn->setDefault(false);
+    // The default button: Enter presses it (a window that is no dialog does not on its own).
+    OKBtn->setDefault(true);
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(enter, this), &QShortcut::activated, OKBtn, &QPushButton::click);
 
     setTabOrder(StatChart, OKBtn);
     // An exception of a handler goes into the error box, never through the toolkit's code.
@@ -151,6 +154,7 @@ TStatDlg::TStatDlg(QWidget* parent)
                                             QFileDialog::DontConfirmOverwrite);
     };
     previewRunner_ = [](QPrintPreviewDialog& dialog) { dialog.exec(); };
+    placed_ = KeepPlace(*this);
 }
 
 void TStatDlg::ShowChart() {

@@ -45,8 +45,9 @@ public:
     QAction* const DatenExportAction;
     QAction* const DruckvorschauAction;
 
-    // Shows the window without waiting; centred on the screen the first time, brought to the
-    // front (and back from its icon) when it is already visible.
+    // Shows the window without waiting: where the user left it (also in an earlier run), else
+    // centred on the screen the first time; brought to the front (and back from its icon) when
+    // it is already visible.
     void ShowChart();
 
     // Prints the chart shown with gaps of 200, then sets them back to 40, also when printing
@@ -90,7 +91,7 @@ private:
                            const QString& filters, QString& filter,
                            const std::function<QString()>& suffixOfFilter = {});
 
-    bool placed_ = false; // centred once, when first shown
+    bool placed_ = false; // where the user left it, or else centred when first shown
     QString statisticsFile_;
     QString comparisonFile_;
     QString chartName_ = QStringLiteral("Diagramm");

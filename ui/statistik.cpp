@@ -20,20 +20,31 @@
 #include "ui/reportaction.h"
 #include "ui/statchart.h"
 #include "ui/statetag.h"
+#include "ui/usersettings.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 
+#include <algorithm>
 #include <stdexcept>
 
 Thaupt* haupt = nullptr;
@@ -45,6 +56,7 @@ constexpr int kClientWidth = 559;
 constexpr int kClientHeight = 419;
 
 // The window's own tool buttons, from the left; the report and comparison buttons follow them.
+// `key` with Ctrl (Strg) presses the button; Qt::Key_unknown: none.
 struct ToolButtonRow {
     QToolButton* Thaupt::*control;
     const char* name;
@@ -53,44 +65,61 @@ struct ToolButtonRow {
     const char* hint;
     void (Thaupt::*handler)();
     bool enabled;
+    Qt::Key key;
 };
 const ToolButtonRow kToolButtons[] = {
-    {&Thaupt::ExitBtn, "ExitBtn", 24, ExitPicture, "Exit", &Thaupt::ExitBtnClick, true},
+    {&Thaupt::ExitBtn, "ExitBtn", 24, ExitPicture, "Exit", &Thaupt::ExitBtnClick, true,
+     Qt::Key_unknown},
     {&Thaupt::OpenBtn, "OpenBtn", 56, OpenPicture, "Statistik File öffnen", &Thaupt::OpenBtnClick,
-     true},
+     true, Qt::Key_O},
     {&Thaupt::PrintBtn, "PrintBtn", 88, PrintPicture, "Deckblatt drucken", &Thaupt::PrintBtnClick,
-     true},
+     true, Qt::Key_P},
     {&Thaupt::PrinterSetupBtn, "PrinterSetupBtn", 120, PrinterSetupPicture, "Drucker einrichten",
-     &Thaupt::PrinterSetupBtnClick, false},
+     &Thaupt::PrinterSetupBtnClick, false, Qt::Key_unknown},
 };
 
-// The window's names for each chart's button, check mark and handler.
+// The window's names for each chart's button, check mark and handler, and the key that presses
+// the button with Ctrl (Strg): the digits in the buttons' order, then "ß", the key beside the 0
+// on a German keyboard.
 struct ChartButtonRow {
     ChartId id;
     QToolButton* Thaupt::*button;
     QToolButton* Thaupt::*checkMark;
     void (Thaupt::*handler)();
+    Qt::Key key;
 };
 const ChartButtonRow kChartButtons[] = {
     {ChartId::count_hour, &Thaupt::count_hourBtn, &Thaupt::count_hourHaken,
-     &Thaupt::count_hourBtnClick},
+     &Thaupt::count_hourBtnClick, Qt::Key_1},
     {ChartId::count_hour_ab, &Thaupt::count_hour_abBtn, &Thaupt::count_hour_abHaken,
-     &Thaupt::count_hour_abBtnClick},
-    {ChartId::w_time, &Thaupt::w_timeBtn, &Thaupt::w_timeHaken, &Thaupt::w_timeBtnClick},
-    {ChartId::count, &Thaupt::countBtn, &Thaupt::countHaken, &Thaupt::countBtnClick},
+     &Thaupt::count_hour_abBtnClick, Qt::Key_2},
+    {ChartId::w_time, &Thaupt::w_timeBtn, &Thaupt::w_timeHaken, &Thaupt::w_timeBtnClick, Qt::Key_3},
+    {ChartId::count, &Thaupt::countBtn, &Thaupt::countHaken, &Thaupt::countBtnClick, Qt::Key_4},
     {ChartId::count_a_auf, &Thaupt::count_a_aufBtn, &Thaupt::count_a_aufHaken,
-     &Thaupt::count_a_aufBtnClick},
+     &Thaupt::count_a_aufBtnClick, Qt::Key_5},
     {ChartId::count_a_ab, &Thaupt::count_a_abBtn, &Thaupt::count_a_abHaken,
-     &Thaupt::count_a_abBtnClick},
+     &Thaupt::count_a_abBtnClick, Qt::Key_6},
     {ChartId::count_b_auf, &Thaupt::count_b_aufBtn, &Thaupt::count_b_aufHaken,
-     &Thaupt::count_b_aufBtnClick},
+     &Thaupt::count_b_aufBtnClick, Qt::Key_7},
     {ChartId::count_b_ab, &Thaupt::count_b_abBtn, &Thaupt::count_b_abHaken,
-     &Thaupt::count_b_abBtnClick},
-    {ChartId::Verteil, &Thaupt::VerteilBtn, &Thaupt::VerteilHaken, &Thaupt::VerteilBtnClick},
-    {ChartId::Travel, &Thaupt::TravelBtn, &Thaupt::TravelHaken, &Thaupt::TravelBtnClick},
+     &Thaupt::count_b_abBtnClick, Qt::Key_8},
+    {ChartId::Verteil, &Thaupt::VerteilBtn, &Thaupt::VerteilHaken, &Thaupt::VerteilBtnClick,
+     Qt::Key_9},
+    {ChartId::Travel, &Thaupt::TravelBtn, &Thaupt::TravelHaken, &Thaupt::TravelBtnClick, Qt::Key_0},
     {ChartId::RufeZeitEt, &Thaupt::RufeZeitEtBtn, &Thaupt::RufeZeitEtHaken,
-     &Thaupt::RufeZeitEtBtnClick},
+     &Thaupt::RufeZeitEtBtnClick, Qt::Key_ssharp},
 };
+
+// The first statistics file (*.csv) among the local files of a drag; empty when there is none.
+QString DroppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() &&
+            url.toLocalFile().endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+            return url.toLocalFile();
+    return {};
+}
 
 QLabel* GreyedLabel(QWidget* parent, const QString& name, int left, int top, const QString& text) {
     auto* label = new QLabel(text, parent);
@@ -134,6 +163,8 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
                                             row.picture(), QText(row.hint));
         button->setEnabled(row.enabled);
         connectHandler(button, row.handler);
+        if (row.key != Qt::Key_unknown)
+            GiveKey(*button, QKeySequence(Qt::CTRL | row.key));
         this->*row.control = button;
     }
     Label1 = GreyedLabel(this, QStringLiteral("Label1"), 208, 32, QStringLiteral("     "));
@@ -158,6 +189,7 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
         this->*row.button = ChartButton(row.id);
         this->*row.checkMark = CheckMark(row.id);
         connectHandler(ChartButton(row.id), row.handler);
+        GiveKey(*ChartButton(row.id), QKeySequence(Qt::CTRL | row.key));
     }
 
     Bevel2 = Bevel(this, QStringLiteral("Bevel2"), QRect(216, 64, 321, 345));
@@ -173,6 +205,11 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     DatenMemo->move(224, 72);
     DatenMemo->setToolTip(QStringLiteral("hier können Deckblattdaten eingetragen werden"));
     DatenMemo->setFocus();
+    // The memo takes dragged text; a dragged statistics file and the window's keys are the
+    // window's.
+    setAcceptDrops(true);
+    DatenMemo->installEventFilter(this);
+    DatenMemo->viewport()->installEventFilter(this);
 
     OpenDlg = new QFileDialog(this);
     OpenDlg->setObjectName(QStringLiteral("OpenDlg"));
@@ -184,10 +221,23 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     OpenDlg->setOption(QFileDialog::DontUseNativeDialog);
     OpenDlg->setDirectory(DefaultFolder());
 
+    ZuletztMenu = new QMenu(OpenBtn);
+    ZuletztMenu->setObjectName(QStringLiteral("ZuletztMenu"));
+    ZuletztMenu->setToolTipsVisible(true);
+    OpenBtn->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(OpenBtn, &QToolButton::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (!ZuletztMenu->isEmpty())
+            ZuletztMenu->popup(OpenBtn->mapToGlobal(at));
+    });
+    ShowRecentFiles();
+
     comparison_ = new ComparisonPanel(*this, store_, [this] { return ChooseComparisonFile(); });
     keyFigures_ = std::make_unique<KeyFigureAction>(*this, store_, *comparison_);
     report_ = std::make_unique<ReportAction>(*this, store_, *DatenMemo, *comparison_);
-    connect(comparison_, &ComparisonPanel::changed, this, [this] { keyFigures_->Refresh(); });
+    connect(comparison_, &ComparisonPanel::changed, this, Guarded(this, [this] {
+                keyFigures_->Refresh();
+                FollowComparison();
+            }));
 
     fileChooser_ = [](QFileDialog& dialog) -> QString {
         if (dialog.exec() != QDialog::Accepted)
@@ -196,6 +246,12 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
     };
     printerSource_ = DefaultCoverPrinter;
     chartWindow_ = StatDlgChartWindow();
+
+    // Tab leaves the memo for the buttons and Space presses the one with the focus; a click
+    // leaves the focus in the memo. The check marks only show.
+    for (QToolButton* button : findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!std::count(checkMarks_.begin(), checkMarks_.end(), button))
+            button->setFocusPolicy(Qt::TabFocus);
 
     // An error here is reported at once; the window is still built and shown.
     RunHandler([this] { FormCreate(); });
@@ -278,15 +334,21 @@ void Thaupt::OpenStatisticsFile(const QString& path) {
 
 void Thaupt::OpenStatisticsFile(const std::string& nativePath) {
     try {
-        LoadStatisticsFile(store_, nativePath, [this] {
-            ShowLastDir();
-            SetButtonsAfterRead();
-        });
-    } catch (...) {
-        ShowLastDir(); // the folder is taken before the file is even opened
-        throw;
+        LoadStatisticsFile(store_, nativePath);
+    } catch (const std::exception& e) {
+        // The folder is taken before the file is even opened; the buttons, the check marks and
+        // the memo stay with the figures, which the store keeps.
+        ShowLastDir();
+        throw LoadFailure(e, nativePath, false);
     }
     ShowLastDir();
+    SetButtonsAfterRead();
+    // Listed whole: a name from the command line may be relative to where the program started.
+    AddRecentFile(FileNameBytes(
+        QDir::toNativeSeparators(QFileInfo(FileNameText(nativePath)).absoluteFilePath())));
+    ShowRecentFiles();
+    if (EtageDlg)
+        EtageDlg->ReadNamesBeside();
 
     QStringList lines;
     for (const std::string& line : BuildCoverSheet(store_))
@@ -304,6 +366,68 @@ void Thaupt::OpenStatisticsFile(const std::string& nativePath) {
         EtageDlg->raise();
         EtageDlg->activateWindow();
     }
+}
+
+void Thaupt::ShowRecentFiles() {
+    ZuletztMenu->clear();
+    int number = 0;
+    for (const std::string& file : RecentFiles()) {
+        const QString path = QDir::toNativeSeparators(FileNameText(file));
+        const QString shown = ZuletztMenu->fontMetrics().elidedText(path, Qt::ElideMiddle, 480);
+        QAction* entry = ZuletztMenu->addAction(QStringLiteral("&%1 ").arg(++number) +
+                                                QString(shown).replace('&', "&&"));
+        entry->setToolTip(path);
+        connect(entry, &QAction::triggered, this,
+                Guarded(this, [this, file] { OpenStatisticsFile(file); }));
+    }
+    // Held down, the button opens the list too; a small arrow in its corner says so.
+    OpenBtn->setMenu(ZuletztMenu->isEmpty() ? nullptr : ZuletztMenu);
+}
+
+QStringList Thaupt::InputFiles() const {
+    return {QText(store_.FileName.view()), comparison_->File()};
+}
+
+bool Thaupt::TakeDrop(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (DroppedFile(drag->mimeData()).isEmpty())
+            return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString path = DroppedFile(drop->mimeData());
+        if (path.isEmpty())
+            return false;
+        drop->acceptProposedAction();
+        // Loaded once the drop has ended: the source waits for it, the load may ask.
+        QTimer::singleShot(0, this, Guarded(this, [this, path] { OpenStatisticsFile(path); }));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool Thaupt::event(QEvent* event) {
+    return TakeDrop(event) || QWidget::event(event);
+}
+
+bool Thaupt::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == DatenMemo->viewport())
+        return TakeDrop(event);
+    if (watched == DatenMemo && event->type() == QEvent::ShortcutOverride) {
+        // The memo would take Ctrl+K (delete to the end of the line) before the window's key.
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QShortcut* shortcut : findChildren<QShortcut*>())
+            if (shortcut->key() == pressed)
+                return true;
+    }
+    return false;
 }
 
 void Thaupt::ShowLastDir() {
@@ -354,28 +478,39 @@ void Thaupt::PrinterSetupBtnClick() {
 }
 
 Thaupt::ChartWindow StatDlgChartWindow() {
-    return []() -> TChartfx& {
+    return [](Thaupt::ChartWindowUse use) -> TChartfx* {
+        if (use == Thaupt::ChartWindowUse::IfOpen)
+            return StatDlg && StatDlg->isVisible() ? StatDlg->StatChart : nullptr;
         if (!StatDlg)
             throw std::runtime_error("Das Diagrammfenster ist nicht vorhanden");
         StatDlg->ShowChart();
-        return *StatDlg->StatChart;
+        return StatDlg->StatChart;
     };
 }
 
-void Thaupt::DrawChartOf(ChartId id) {
-    if (!chartWindow_)
+void Thaupt::DrawChartOf(ChartId id, ChartWindowUse use) {
+    TChartfx* chart = chartWindow_ ? chartWindow_(use) : nullptr;
+    if (!chart) {
+        if (use == ChartWindowUse::IfOpen)
+            return;
         throw std::runtime_error("Das Diagrammfenster ist nicht vorhanden");
-    TChartfx& chart = chartWindow_();
+    }
     ChartOutcome outcome = OutcomeOf(id);
     const StatisticsStore* other = comparison_->Store();
     if (other && ChartOf(id).hasComparison)
-        SendChart(DrawComparisonChart(id, store_, *other), chart);
+        SendChart(DrawComparisonChart(id, store_, *other), *chart);
     else
-        outcome = DrawChart(id, store_, chart);
+        outcome = DrawChart(id, store_, *chart);
+    shownChart_ = id;
     CheckMark(outcome.checkMark)->setEnabled(true);
     if (outcome.enablesWaitingTime)
         w_timeBtn->setEnabled(true);
     emit chartDrawn(QText(store_.FileName.view()), id, comparison_->File());
+}
+
+void Thaupt::FollowComparison() {
+    if (shownChart_ && ChartOf(*shownChart_).hasComparison)
+        DrawChartOf(*shownChart_, ChartWindowUse::IfOpen);
 }
 
 void Thaupt::count_hourBtnClick() {

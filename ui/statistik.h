@@ -14,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class ComparisonPanel;
@@ -21,6 +22,7 @@ class KeyFigureAction;
 class QFileDialog;
 class QFrame;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QPrinter;
 class QToolButton;
@@ -30,9 +32,11 @@ class Thaupt : public QWidget {
     Q_OBJECT
 
 public:
-    // Shows the chart window (modeless, or brings it to the front) and yields the control the
-    // chart handlers draw into. StatDlgChartWindow() unless a test puts its own here.
-    using ChartWindow = std::function<TChartfx&()>;
+    // The chart window's control the chart handlers draw into. ChartWindowUse::Show shows the
+    // window (modeless, or brings it to the front) first; IfOpen yields it only while the
+    // window is open, else null. StatDlgChartWindow() unless a test puts its own here.
+    enum class ChartWindowUse { Show, IfOpen };
+    using ChartWindow = std::function<TChartfx*(ChartWindowUse)>;
     // Runs the open dialog; the chosen path, or an empty text when it was cancelled.
     using FileChooser = std::function<QString(QFileDialog&)>;
     // The printer the cover sheet goes to; throws when there is none.
@@ -76,6 +80,8 @@ public:
     QPlainTextEdit* DatenMemo;
     QLabel* LogoImage;
     QFileDialog* OpenDlg;
+    // The files loaded last, on a right click on OpenBtn or while it is held.
+    QMenu* ZuletztMenu;
 
     QToolButton* ChartButton(ChartId id) const;
     QToolButton* CheckMark(ChartId id) const;
@@ -114,6 +120,8 @@ public:
 
     // Where the open dialog starts when no last folder is known: a folder that exists.
     static QString DefaultFolder();
+    // The files no save may write: the statistics and the comparison file.
+    QStringList InputFiles() const;
 
     void SetChartWindow(ChartWindow chartWindow) { chartWindow_ = std::move(chartWindow); }
     void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
@@ -128,11 +136,19 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A statistics file dropped anywhere on the window, the memo included, loads.
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
     void FormClose();
-    void DrawChartOf(ChartId id);
+    // Draws the chart into the chart window; with IfOpen only when that is open.
+    void DrawChartOf(ChartId id, ChartWindowUse use = ChartWindowUse::Show);
+    // A comparison loaded or dropped: the open chart window's chart follows when it has both.
+    void FollowComparison();
+    bool TakeDrop(QEvent* event);
+    void ShowRecentFiles();
     void SetButtonsAfterRead();
     void ShowLastDir();
     QString ChooseFile();
@@ -146,6 +162,7 @@ private:
     FileChooser fileChooser_;
     PrinterSource printerSource_;
     ComparisonPanel* comparison_;
+    std::optional<ChartId> shownChart_; // drawn last into the chart window
     std::unique_ptr<KeyFigureAction> keyFigures_;
     std::unique_ptr<ReportAction> report_;
     // False when the last-directory file could not be read for another reason than its

@@ -77,6 +77,12 @@ TEST(ReportTool, ErrorsAndUsage) {
     std::string bytes = WorkedExampleFile();
     const std::string bad = dir.write("bad.csv", bytes.replace(bytes.find("350"), 3, "3x0"));
     const std::string good = dir.write("gut.csv", WorkedExampleFile());
+    // Buildings with their names file beside the statistics file: a good one, a broken one.
+    TempDir named, broken;
+    const std::string namedFile = named.write("haus.csv", WorkedExampleFile());
+    named.write("Etagenbezeichnungen.txt", "Tiefgarage\r\nFoyer\r\n");
+    const std::string brokenFile = broken.write("haus.csv", WorkedExampleFile());
+    broken.write("Etagenbezeichnungen.txt", "KG\nErdgeschoss\n");
     const std::string longName = dir.write("lang.txt", "KG\r\nErdgeschoss\r\n");
     const std::string omega = dir.write("omega.txt", "KG\nEG\nΩ\n");
     // The names file: read only as far as the rules need, its bad line quoted briefly.
@@ -123,6 +129,13 @@ TEST(ReportTool, ErrorsAndUsage) {
         {"--json " + dir.write("M\xFCller.csv", WorkedExampleFile()), 0,
          "\"file\": \"" + dir.file("M\xEF\xBF\xBDller.csv") + "\""},
         {good + " --kunde", 2, "--kunde braucht einen Wert"},
+        {"--json " + dir.write("export.csv", "\xEF\xBB\xBF" "Etage;Rufe\r\nKG;3\r\n"), 1,
+         "Die Datei ist keine Statistikdatei (eine exportierte Tabelle?)"},
+        {"--json " + namedFile, 0, "\"categories\": [\n        \"Tiefgarage\",\n        \"Foyer\""},
+        {"--json --etagen " + names("A\nB\n") + " " + namedFile, 0,
+         "\"categories\": [\n        \"A\",\n        \"B\""},
+        {"--json " + brokenFile, 0,
+         "Zeile 2: „Erdgeschoss“ ist länger als 10 Zeichen (nicht verwendet)"},
         {GS_EXAMPLES "/buerohaus-14.csv", 0, "Kennzahlen\nZeitraum\n  Start: 01.11.26 00:00"},
         {"--vergleich " + bad + " " GS_EXAMPLES "/buerohaus-14.csv", 1,
          "Vergleichsdatei " + bad + ": '3x0' ist kein gültiger Integerwert"},

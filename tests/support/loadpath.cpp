@@ -140,7 +140,9 @@ bool WholeMessage(const LoadPathResult& r) {
     }
     case LoadPathResult::Failure::Statistics: {
         const std::string start = "Die Datei enthält ";
-        return e.size() > start.size() && e.compare(0, start.size(), start) == 0 && e.back() == '.';
+        return (e.size() > start.size() && e.compare(0, start.size(), start) == 0 &&
+                e.back() == '.') ||
+               e == kNotStatisticsFile;
     }
     case LoadPathResult::Failure::Io:
         return !r.error.empty();
@@ -197,8 +199,8 @@ std::string CheckLoadPath(const StatisticsStore& before, const StatisticsStore& 
             return "message is not UTF-8: " + result.error;
         if (!WholeMessage(result))
             return "message is not whole: " + result.error;
-        if (!SameFigures(before, after))
-            return "a failed load changed the figures: " + result.error;
+        if (!SameFigures(before, after) || after.FileName != before.FileName.view())
+            return "a failed load changed the figures or the name: " + result.error;
         if (!result.charts.empty() || !result.cover.empty() || !result.keyFigures.empty())
             return "charts or cover after a failed load";
         return {};

@@ -27,7 +27,8 @@ struct LoadPathResult {
 LoadPathResult RunLoadPath(StatisticsStore& store, const std::string& path);
 
 // True when both stores hold the same file: kept lines, figures, derived tables, count and
-// labels. FileName and LastDir are left out: every open changes them first.
+// labels. FileName and LastDir are left out: LastDir follows every open, FileName a successful
+// one.
 bool SameFigures(const StatisticsStore& a, const StatisticsStore& b);
 
 // The first rule RunLoadPath broke, as text; empty when all hold. `before` is the store as it

@@ -1,6 +1,7 @@
 // The program's windows: the main window (controls, enabled states, the open-file flow, the
-// cover sheet, the report, the last folder), the chart window, the key figures with a
-// comparison, the floor names dialog and the error box.
+// cover sheet, the report, the last folder, keys, drops and the last files), the chart window,
+// the key figures with a comparison, the floor names dialog and its names file, the places the
+// windows are left at, and the error box.
 #include "chartfx3/qtchartfx.h"
 #include "chartfx3/recordingchartfx.h"
 #include "charts/comparison.h"
@@ -22,6 +23,7 @@
 #include "ui/memolines.h"
 #include "ui/program.h"
 #include "ui/reportaction.h"
+#include "ui/usersettings.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -37,6 +39,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSettings>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -98,7 +101,7 @@ class TestStatistik : public QObject {
     // A window as the program builds it (reading the last folder), with the stubs wired in.
     void Create() {
         w = std::make_unique<Thaupt>(store);
-        w->SetChartWindow([this]() -> TChartfx& { return chart; });
+        w->SetChartWindow([this](Thaupt::ChartWindowUse) -> TChartfx* { return &chart; });
         w->SetFileChooser([this](QFileDialog& dialog) {
             ++dialogRuns;
             nameBoxes << dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
@@ -275,7 +278,7 @@ private slots:
             QCOMPARE(w->DatenMemo->toPlainText() + ShownFolder(), memo + Q(files->path().string()));
             QVERIFY(store.FileName.str() == path && store.CallStat == before.CallStat);
         }
-        // What the bad file did before its parse (the folder, the buttons) stays done.
+        // The folder follows the bad file; the figures, their name, ticks and buttons stay.
         TempDir other;
         const std::string badPath = BadFile(other);
         etage->close();
@@ -285,8 +288,17 @@ private slots:
         QCOMPARE(w->DatenMemo->toPlainText(), memo);
         QVERIFY(store.CallStat == before.CallStat && store.TravelCount == before.TravelCount);
         QVERIFY(!etage->isVisible());
-        QCOMPARE(Q(store.FileName.str()) + ShownFolder(), Q(badPath + other.path().string()));
-        QCOMPARE(EnabledButtons(), Sorted(kAfterLoad));
+        QCOMPARE(Q(store.FileName.str()) + ShownFolder(), Q(path + other.path().string()));
+        QCOMPARE(EnabledButtons(), now);
+        // A table exported beside the statistics files is named for what it is.
+        boxes.clear();
+        const std::string exported = other.write("export.csv", "\xEF\xBB\xBF"
+                                                               "Etage;Rufe\r\n");
+        Open(exported);
+        QCOMPARE(boxes, QStringList{"Die Datei ist keine Statistikdatei (eine exportierte "
+                                    "Tabelle?).\nDatei „" +
+                                    Q(exported) + "“"});
+        QCOMPARE(EnabledButtons(), now);
     }
 
     void loadWhileTheFloorNamesDialogIsOpenRebuildsIt() {
@@ -461,20 +473,22 @@ private slots:
                     b->icon().pixmap(b->iconSize(), QIcon::Disabled).toImage());
         // The chart handlers show it through StatDlg; hidden until the first chart.
         QVERIFY(!dlg.isVisible());
-        QCOMPARE(&StatDlgChartWindow()(), static_cast<TChartfx*>(dlg.StatChart));
+        QCOMPARE(StatDlgChartWindow()(Thaupt::ChartWindowUse::Show),
+                 static_cast<TChartfx*>(dlg.StatChart));
         QVERIFY(dlg.isVisible());
         // OK hides the window and keeps the chart; the next chart shows it again.
         const ChartModel& shown = DrawWaitingTimes(dlg);
         QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);
         QVERIFY(!dlg.isVisible());
         QCOMPARE(shown.heading(), "Durchschnittliche Wartezeit auf den Etagen");
-        StatDlgChartWindow()();
+        StatDlgChartWindow()(Thaupt::ChartWindowUse::Show);
         QVERIFY(dlg.isVisible());
         dlg.showMinimized(); // a chart button brings it back from its icon
-        StatDlgChartWindow()();
+        StatDlgChartWindow()(Thaupt::ChartWindowUse::Show);
         QVERIFY(dlg.isVisible() && !dlg.isMinimized());
         StatDlg = nullptr;
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, StatDlgChartWindow()());
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 StatDlgChartWindow()(Thaupt::ChartWindowUse::Show));
     }
 
     void chartWindowCopiesAndSavesTheChart() {
@@ -644,6 +658,7 @@ private slots:
         const std::string example = Example();
         Open(kSample);
         etage->close();
+        QTest::mouseClick(w->countBtn, Qt::LeftButton); // open: it follows the comparison
         const StatisticsStore before = store;
         const QString folder = kExamples;
         const struct {
@@ -674,10 +689,12 @@ private slots:
                          ? w->Comparison().VergleichLabel->text()
                          : QString(),
                      step.line);
-            QCOMPARE(boxes.size(), &step == &steps[1] ? 1 : 0); // the bad file's box
+            QCOMPARE(boxes.size(), &step == &steps[1] ? 1 : 0); // the bad file's box, named
+            QVERIFY(boxes.isEmpty() || boxes[0].startsWith("Vergleichsdatei: '4x0'"));
             QVERIFY(SameFigures(store, before) && store.FileName == before.FileName.view() &&
                     store.LastDir == before.LastDir.view());
             QCOMPARE(w->OpenDlg->directory(), QDir(folder)); // still the loaded file's folder
+            QCOMPARE(int(chart.shown().series.size()), step.countSeries); // redrawn on its own
             QTest::mouseClick(w->countBtn, Qt::LeftButton);
             QCOMPARE(int(chart.shown().series.size()), step.countSeries);
             QVERIFY(w->w_timeBtn->isEnabled() && w->countHaken->isEnabled());
@@ -803,6 +820,188 @@ private slots:
             QCOMPARE(Controls(), 0);
             QCOMPARE(Names(), takes ? stored + before.mid(typed.size()) : before);
         }
+    }
+
+    void floorNamesStayWithTheBuilding() {
+        // OK keeps the names beside the file, one a line as --etagen reads them.
+        const std::string path = Example();
+        const std::string kept = files->file("Etagenbezeichnungen.txt");
+        Open(path);
+        Edit(1)->setText(QStringLiteral("Tiefgarage"));
+        QTest::mouseClick(etage->OKBtn, Qt::LeftButton);
+        QCOMPARE(Q(ReadBytes(kept)), QStringLiteral("Tiefgarage\r\nEG\r\n"));
+        // The next run finds them; the dialog still opens, with them.
+        store = StatisticsStore();
+        etage = std::make_unique<TEtageDlg>(store);
+        EtageDlg = etage.get();
+        Create();
+        Open(path);
+        QVERIFY(etage->isVisible());
+        QCOMPARE(Edit(1)->text() + Names()[0] + Names()[1],
+                 QStringLiteral("TiefgarageTiefgarageEG"));
+        // Speichern unter… (".txt" added) and Laden…, which fills the boxes; OK takes them.
+        QString names = Q(files->file("anderswo"));
+        etage->SetFileChooser([&names](bool, const QString&) { return names; });
+        QTest::mouseClick(etage->SpeichernUnterBtn, Qt::LeftButton);
+        QCOMPARE(Q(ReadBytes(files->file("anderswo.txt"))), QStringLiteral("Tiefgarage\r\nEG\r\n"));
+        names = Q(files->write("haus2.txt", "Keller\nFoyer Süd\n"));
+        QTest::mouseClick(etage->LadenBtn, Qt::LeftButton);
+        QCOMPARE(Edit(2)->text() + Names()[1], QStringLiteral("Foyer SüdEG"));
+        QTest::mouseClick(etage->OKBtn, Qt::LeftButton);
+        QCOMPARE(Names()[1], QStringLiteral("Foyer Süd"));
+        QCOMPARE(Q(ReadBytes(kept)), QStringLiteral("Keller\r\nFoyer Süd\r\n"));
+        // A names file that breaks a rule is named, left unused and never written over.
+        files->write("Etagenbezeichnungen.txt", "KG\nErdgeschoss\n");
+        boxes.clear();
+        Open(path);
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes[0].startsWith(Q(kept) + ", Zeile 2: „Erdgeschoss“ ist länger als 10"));
+        QVERIFY(boxes[0].endsWith("werden nicht verwendet und nicht überschrieben."));
+        QCOMPARE(Edit(1)->text(), QStringLiteral("Keller"));
+        QTest::mouseClick(etage->OKBtn, Qt::LeftButton);
+        QCOMPARE(Q(ReadBytes(kept)), QStringLiteral("KG\nErdgeschoss\n"));
+        // A folder that is gone by OK: the names apply for the run, said once.
+        const std::string gone = files->file("stick");
+        std::filesystem::create_directories(gone);
+        Open(files->write("stick/stat.csv", WorkedExampleFile()));
+        std::filesystem::remove_all(gone);
+        boxes.clear();
+        for (const char* name : {"Dach", "Dach2"}) {
+            etage->show();
+            Edit(2)->setText(QString::fromUtf8(name));
+            QTest::mouseClick(etage->OKBtn, Qt::LeftButton);
+            QCOMPARE(Names()[1], QString::fromUtf8(name));
+        }
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes[0].endsWith("gelten bis zum Programmende, werden aber nicht gespeichert."));
+    }
+
+    void windowsComeBackWhereTheyWereLeft() {
+        // The first time centred; then where the user left it, also in the next run.
+        const QRect left(40, 30, 700, 450);
+        QPoint centred;
+        {
+            TStatDlg dlg;
+            dlg.ShowChart();
+            centred = dlg.geometry().center();
+            dlg.setGeometry(left);
+            QVERIFY(QTest::qWaitForWindowActive(&dlg));
+            QTest::keyClick(&dlg, Qt::Key_Return); // OK is the default button
+            QVERIFY(!dlg.isVisible());
+        }
+        TStatDlg again;
+        again.ShowChart();
+        QCOMPARE(again.geometry(), left);
+        again.close();
+        // A place off every screen now: placed as the first time.
+        UserSettings()->setValue(QStringLiteral("Fenster/StatDlg/Ort"),
+                                 QRect(4000, 3000, 700, 450));
+        TStatDlg off;
+        off.ShowChart();
+        QCOMPARE(off.geometry().center(), centred);
+        // The key figures window too; Escape closes it.
+        off.close();
+        Open(Example());
+        etage->close();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        for (int run = 0; run < 2; ++run) {
+            QTest::keySequence(w.get(), QKeySequence(Qt::CTRL | Qt::Key_K));
+            TKennzahlenDlg* dlg = w->KeyFigures().Dialog();
+            QVERIFY(dlg && dlg->isVisible());
+            if (run == 1)
+                QCOMPARE(dlg->geometry(), left);
+            dlg->setGeometry(left);
+            QApplication::setActiveWindow(dlg);
+            QTest::keyClick(dlg, Qt::Key_Escape);
+            QVERIFY(!dlg->isVisible());
+        }
+    }
+
+    void keysPressTheButtonsTabLeavesTheMemo() {
+        Open(Example());
+        etage->close();
+        QCOMPARE(w->OpenBtn->toolTip() + w->KeyFigures().KennzahlenBtn->toolTip(),
+                 QStringLiteral("Statistik File öffnen (Strg+O)Kennzahlen (Strg+K)"));
+        // Strg+1 … Strg+9, Strg+0, Strg+ß: the charts in the buttons' order, from the memo too.
+        const Qt::Key keys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3,     Qt::Key_4,
+                                Qt::Key_5, Qt::Key_6, Qt::Key_7,     Qt::Key_8,
+                                Qt::Key_9, Qt::Key_0, Qt::Key_ssharp};
+        QTest::mouseClick(w->countBtn, Qt::LeftButton); // enables the waiting times
+        for (std::size_t i = 0; i < kCharts.size(); ++i) {
+            const QKeySequence key(Qt::CTRL | keys[i]);
+            QVERIFY(w->ChartButton(kCharts[i].id)
+                        ->toolTip()
+                        .endsWith(" (" + key.toString(QKeySequence::NativeText) + ")"));
+            QTest::keySequence(w->DatenMemo, key);
+            RecordingChartfx alone(false);
+            DrawChart(kCharts[i].id, store, alone);
+            QCOMPARE(chart.shown().heading(), alone.shown().heading());
+        }
+        const int runs = dialogRuns;
+        nextFile.clear();
+        QTest::keySequence(w->DatenMemo, QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(dialogRuns, runs + 1);
+        // Tab leaves the memo and writes no tab character.
+        const QString memo = w->DatenMemo->toPlainText();
+        w->activateWindow();
+        w->DatenMemo->setFocus();
+        QTest::keyClick(w->DatenMemo, Qt::Key_Tab);
+        QCOMPARE(w->DatenMemo->toPlainText(), memo);
+        QVERIFY(!w->DatenMemo->hasFocus());
+        // Strg+K is the window's, not the memo's "delete to the end of the line".
+        w->DatenMemo->moveCursor(QTextCursor::Start);
+        QTest::keySequence(w->DatenMemo, QKeySequence(Qt::CTRL | Qt::Key_K));
+        QVERIFY(w->KeyFigures().Dialog() && w->KeyFigures().Dialog()->isVisible());
+        QCOMPARE(w->DatenMemo->toPlainText(), memo);
+    }
+
+    void droppedFileLoadsAndTheLastFilesAreListed() {
+        // A .csv dropped on the window or the memo loads; another file is not taken.
+        const std::string text = files->write("notiz.txt", "x");
+        std::vector<std::string> loaded;
+        for (int i = 0; i < 10; ++i)
+            loaded.push_back(files->write("stat" + std::to_string(i) + ".CSV", UniformFile(2)));
+        const struct {
+            std::string file;
+            QWidget* target;
+            bool loads;
+        } drops[] = {{text, w.get(), false},
+                     {loaded[0], w.get(), true},
+                     {loaded[1], w->DatenMemo->viewport(), true}};
+        for (const auto& d : drops) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(Q(d.file))});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            enter.ignore();
+            QApplication::sendEvent(d.target, &enter);
+            QCOMPARE(enter.isAccepted(), d.loads);
+            if (!d.loads)
+                continue;
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(d.target, &drop);
+            QTRY_COMPARE(store.FileName.str(), d.file);
+            QVERIFY(w->DatenMemo->toPlainText().startsWith("QVL Gruppenstatistik"));
+        }
+        // The last eight, newest first, each once; in the next run too; an entry loads.
+        for (std::size_t i = 2; i < loaded.size(); ++i)
+            Open(loaded[i]);
+        const QString started = QDir::currentPath(); // a name relative to it is listed whole
+        QDir::setCurrent(Q(files->path().string()));
+        Open("stat5.CSV");
+        QDir::setCurrent(started);
+        Create();
+        QStringList listed;
+        for (QAction* entry : w->ZuletztMenu->actions())
+            listed << entry->toolTip();
+        const int order[] = {5, 9, 8, 7, 6, 4, 3, 2};
+        QStringList expected;
+        for (int i : order)
+            expected << Q(loaded[i]);
+        QCOMPARE(listed, expected);
+        QVERIFY(w->OpenBtn->menu() == w->ZuletztMenu);
+        w->ZuletztMenu->actions().at(7)->trigger();
+        QCOMPARE(store.FileName.str(), loaded[2]);
     }
 
     void errorBoxEndsTheText() {

@@ -1,4 +1,4 @@
-#include "app/floornamesfile.h"
+#include "statglob/floornames.h"
 
 #include "statglob/errors.h"
 #include "statglob/outputfile.h"
@@ -81,7 +81,11 @@ bool ReadLine(std::istream& in, std::string& line, bool& cut) {
 
 } // namespace
 
-void ReadFloorNamesFile(const std::string& path, StatisticsStore& store) {
+std::string FloorNamesFileBeside(const std::string& statisticsFile) {
+    return Beside(statisticsFile, kFloorNamesFileName);
+}
+
+std::vector<std::string> ReadFloorNames(const std::string& path) {
     // Only plain files are read: a pipe would block the open, a device never end.
     if (const std::string why = NoRegularFile(path); !why.empty())
         throw IoError(5, path, why);
@@ -118,6 +122,18 @@ void ReadFloorNamesFile(const std::string& path, StatisticsStore& store) {
     }
     if (in.bad())
         throw IoError(100, path);
+    return names;
+}
+
+void ReadFloorNamesFile(const std::string& path, StatisticsStore& store) {
+    const std::vector<std::string> names = ReadFloorNames(path);
     for (std::size_t k = 0; k < names.size(); ++k)
         store.FloorNames[k] = names[k];
+}
+
+void WriteFloorNamesFile(const std::string& path, const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names)
+        text += Cp1252ToUtf8(name) + "\r\n";
+    WriteFileAtomically(path, text);
 }
