@@ -42,6 +42,17 @@ bool PlainNumber(const std::string& text) {
     return i == text.size();
 }
 
+void AppendRow(std::string& out, const std::vector<std::string>& fields, char separator) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += separator;
+        AppendField(out, fields[i], separator);
+    }
+    out += kLineEnd;
+}
+
+} // namespace
+
 // A text cell (title, legend, floor name) that a spreadsheet would evaluate as a formula gets
 // a leading apostrophe, which makes it text there: one that starts with "=", "@", a tab or a
 // CR, or with "+" or "-" and is no plain number. A floor named "-1" stays as it is.
@@ -54,16 +65,11 @@ std::string TextCell(const std::string& text) {
     return formula ? "'" + text : text;
 }
 
-void AppendRow(std::string& out, const std::vector<std::string>& fields, char separator) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            out += separator;
-        AppendField(out, fields[i], separator);
-    }
-    out += kLineEnd;
+std::string TableRow(const std::vector<std::string>& fields, char separator) {
+    std::string out;
+    AppendRow(out, fields, separator);
+    return out;
 }
-
-} // namespace
 
 std::string FiguresTable(const ChartModel& chart, char separator) {
     std::string out;

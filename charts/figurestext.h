@@ -16,6 +16,12 @@
 // Lines end in CR LF; texts stay UTF-8.
 std::string FiguresTable(const ChartModel& chart, char separator);
 
+// A text cell (a title, a legend, a floor name) as written: with a leading apostrophe where a
+// spreadsheet would take it for a formula.
+std::string TextCell(const std::string& text);
+// One row of a table: the fields joined by `separator`, each quoted where needed, CR LF after.
+std::string TableRow(const std::vector<std::string>& fields, char separator);
+
 // The figures as tab-separated text: what a spreadsheet takes from the clipboard.
 std::string FiguresText(const ChartModel& chart);
 

@@ -169,3 +169,7 @@ void LoadStatisticsFile(StatisticsStore& store, const std::string& path,
     ParseStatistics(scratch);
     store = std::move(scratch);
 }
+
+bool StartsWithUtf8Bom(const std::string& path) {
+    return FirstBytes(path, 3) == kUtf8Bom;
+}

@@ -30,3 +30,11 @@ std::int32_t StrToInt(std::string_view field);
 // and only then take the new figures into `store`.
 void LoadStatisticsFile(StatisticsStore& store, const std::string& path,
                         const std::function<void()>& afterRead = {});
+
+// A file that fails to load and starts with the UTF-8 byte-order mark is no statistics file: a
+// controller writes Windows-1252 and never one, and every export of this program (a CSV for
+// Excel) starts with it. A statistics file with one (an editor may add it) still loads.
+bool StartsWithUtf8Bom(const std::string& path);
+// What is said of such a file.
+inline constexpr char kNoStatisticsFile[] =
+    "Die Datei ist keine Statistikdatei (eine exportierte Tabelle?).";
