@@ -18,6 +18,7 @@
 
 class ComparisonPanel;
 class KeyFigureAction;
+class OverviewAction;
 class QFileDialog;
 class QFrame;
 class QLabel;
@@ -83,6 +84,7 @@ public:
     ReportAction& Report() const { return *report_; }
     ComparisonPanel& Comparison() const { return *comparison_; }
     KeyFigureAction& KeyFigures() const { return *keyFigures_; }
+    OverviewAction& Overview() const { return *overview_; }
 
     // Handlers. Exceptions leave them; the buttons reach them through the error box.
     void ExitBtnClick();
@@ -148,6 +150,7 @@ private:
     ComparisonPanel* comparison_;
     std::unique_ptr<KeyFigureAction> keyFigures_;
     std::unique_ptr<ReportAction> report_;
+    std::unique_ptr<OverviewAction> overview_;
     // False when the last-directory file could not be read for another reason than its
     // absence (no regular file, no permission): it is then left as it is.
     bool lastDirKept_ = true;

@@ -56,7 +56,7 @@ QStringList Sorted(QStringList names) {
     return names;
 }
 
-const QStringList kAtStart = {"ExitBtn", "OpenBtn", "PrintBtn"};
+const QStringList kAtStart = {"ExitBtn", "OpenBtn", "PrintBtn", "UebersichtBtn"};
 const QStringList kAfterLoad =
     kAtStart + QStringList{"ReportBtn",      "count_hourBtn", "count_hour_abBtn", "countBtn",
                            "count_a_aufBtn", "count_a_abBtn", "count_b_aufBtn",   "count_b_abBtn",
