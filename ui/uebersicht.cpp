@@ -40,6 +40,7 @@
 namespace {
 
 constexpr int kSortRole = Qt::UserRole;
+constexpr int kPathRole = Qt::UserRole + 1; // the relative path
 // How often the rows read so far are taken into the table: soon enough that the first appear at
 // once, seldom enough that sorting them in costs the window nothing.
 constexpr int kTakeMilliseconds = 50;
@@ -63,6 +64,28 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& text,
     button->setAutoDefault(false);
     return button;
 }
+
+// Sorts by kSortRole; a row without a number in a number column stays below the others in
+// either order (an unreadable file never tops the worst waiting times).
+class OverviewProxy : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+        const QVariant a = left.data(kSortRole), b = right.data(kSortRole);
+        const bool ascending = sortOrder() == Qt::AscendingOrder;
+        if (a.isNull() != b.isNull())
+            return ascending != a.isNull();
+        if (QVariant::compare(a, b) == QPartialOrdering::Equivalent) {
+            // Equal ones by their path, whatever the order and the order they were read in.
+            const QString p = left.siblingAtColumn(0).data(kPathRole).toString(),
+                          q = right.siblingAtColumn(0).data(kPathRole).toString();
+            return ascending ? p < q : q < p;
+        }
+        return QSortFilterProxyModel::lessThan(left, right);
+    }
+};
 
 } // namespace
 
@@ -90,10 +113,12 @@ public:
                                                                     : QVariant();
         case kSortRole: {
             const OverviewCell cell = column.cell(row);
-            if (column.byNumber) // rows without a number below all others
-                return cell.number ? *cell.number : -1e300;
+            if (column.byNumber) // rows without a number: null, last in either order
+                return cell.number ? QVariant(*cell.number) : QVariant();
             return QText(cell.text);
         }
+        case kPathRole:
+            return QString::fromUtf8(row.relative.data(), static_cast<int>(row.relative.size()));
         case Qt::TextAlignmentRole:
             return column.decimals >= 0 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
         case Qt::BackgroundRole:
@@ -150,7 +175,7 @@ TUebersichtDlg::TUebersichtDlg(FileOpener open, PairComparer compare, QWidget* p
                        QStringLiteral("Die Tabelle als CSV-, Excel- oder PDF-Datei"))),
       OKBtn(Button(this, QStringLiteral("OKBtn"), QStringLiteral("OK"), QString())),
       open_(std::move(open)), compare_(std::move(compare)), model_(new OverviewModel(this)),
-      proxy_(new QSortFilterProxyModel(this)), timer_(new QTimer(this)) {
+      proxy_(new OverviewProxy(this)), timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("UebersichtDlg"));
     setWindowTitle(QStringLiteral("Übersicht"));
     resize(1100, 600);
@@ -297,8 +322,9 @@ void TUebersichtDlg::ReadFolder(const std::string& folder) {
             failure_ = e.what();
         }
     });
-    connect(thread_, &QThread::finished, this, [this, thread = thread_] {
-        if (thread_ == thread) // not stopped meanwhile
+    // A reading stopped meanwhile (and maybe another started) is over already.
+    connect(thread_, &QThread::finished, this, [this, reading = ++readings_] {
+        if (readings_ == reading)
             Stop();
     });
     thread_->start();
@@ -330,6 +356,7 @@ void TUebersichtDlg::TakeRows() {
 void TUebersichtDlg::Stop() {
     if (!thread_)
         return;
+    const bool early = !thread_->isFinished();
     cancel_ = true;
     thread_->wait();
     delete std::exchange(thread_, nullptr);
@@ -340,11 +367,12 @@ void TUebersichtDlg::Stop() {
     const auto unread =
         std::count_if(Rows().begin(), Rows().end(), [](const OverviewRow& r) { return !r.read(); });
     QString status = QStringLiteral("%1 Dateien, davon %2 nicht lesbar").arg(done).arg(unread);
-    if (done < total)
-        status = QStringLiteral("Abgebrochen: %1 von %2 Dateien gelesen, davon %3 nicht lesbar")
-                     .arg(done)
-                     .arg(total)
-                     .arg(unread);
+    if (early)
+        status =
+            (total > 0
+                 ? QStringLiteral("Abgebrochen: %1 von %2 Dateien gelesen").arg(done).arg(total)
+                 : QStringLiteral("Abgebrochen: %1 Dateien gelesen").arg(done)) +
+            QStringLiteral(", davon %1 nicht lesbar").arg(unread);
     StatusLabel->setText(status);
     UpdateButtons();
     emit readingEnded();

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -109,6 +110,7 @@ private:
 
     // Shared with the reading thread.
     QThread* thread_ = nullptr;
+    std::uint64_t readings_ = 0; // ReadFolder's calls: which reading a thread's end belongs to
     std::atomic<bool> cancel_{false};
     std::atomic<std::size_t> total_{0}, done_{0};
     std::mutex mutex_;
