@@ -85,7 +85,9 @@ $(FUZZ_BUILD)/CMakeCache.txt:
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DGS_FUZZ=ON -DGS_WITH_QT=OFF \
 	  -DGS_WITH_TESTS=OFF -DGS_WITH_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
 
+# Configured again first: a regeneration inside the multi-target build misses a new target.
 fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
+	cmake $(FUZZ_BUILD) > /dev/null
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) \
 	  $(foreach t,$(FUZZ_TARGETS),--target gs_fuzz_$(firstword $(subst :, ,$(t))))
 	python3 fuzz/make_corpus.py $(FUZZ_BUILD)/seeds

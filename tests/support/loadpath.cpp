@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <regex>
 
 namespace {
 
@@ -108,17 +107,41 @@ std::string CheckWideSums(const StatisticsStore& s, const std::vector<ChartModel
     return {};
 }
 
+// A number without a leading zero at p: the position after it, npos if there is none.
+std::size_t Number(const std::string& s, std::size_t p) {
+    if (p >= s.size() || s[p] < '1' || s[p] > '9')
+        return std::string::npos;
+    while (p < s.size() && s[p] >= '0' && s[p] <= '9')
+        ++p;
+    return p;
+}
+
+bool EndsWithPlace(const std::string& s) {
+    const std::size_t zeile = s.rfind(", Zeile ");
+    if (zeile == std::string::npos)
+        return false;
+    const std::size_t afterLine = Number(s, zeile + 8);
+    const std::string feld = ", Feld ";
+    if (afterLine == std::string::npos || s.compare(afterLine, feld.size(), feld) != 0)
+        return false;
+    return Number(s, afterLine + feld.size()) == s.size();
+}
+
 // The message reaches the error box whole: what() is a C string, so a NUL byte from the file
 // would end it early. A bad field's: the sentence, then its place on a line of its own.
 bool WholeMessage(const LoadPathResult& r) {
-    static const std::regex field("'[^]*' ist kein gültiger Integerwert\\.\nDatei [^]*, "
-                                  "Zeile [1-9][0-9]*, Feld [1-9][0-9]*");
-    static const std::regex statistics("Die Datei enthält [^]*\\.");
+    const std::string& e = r.error;
     switch (r.failure) {
-    case LoadPathResult::Failure::Conversion:
-        return std::regex_match(r.error, field);
-    case LoadPathResult::Failure::Statistics:
-        return std::regex_match(r.error, statistics);
+    case LoadPathResult::Failure::Conversion: {
+        const std::string sentence = "' ist kein gültiger Integerwert.\nDatei ";
+        const std::size_t at = e.rfind(sentence);
+        return !e.empty() && e.front() == '\'' && at != std::string::npos && at >= 1 &&
+               EndsWithPlace(e);
+    }
+    case LoadPathResult::Failure::Statistics: {
+        const std::string start = "Die Datei enthält ";
+        return e.size() > start.size() && e.compare(0, start.size(), start) == 0 && e.back() == '.';
+    }
     case LoadPathResult::Failure::Io:
         return !r.error.empty();
     case LoadPathResult::Failure::None:
