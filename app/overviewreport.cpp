@@ -45,6 +45,29 @@ std::string EntryJson(const OverviewRow& row, const KeyFigures* figures) {
     return JsonText(entry);
 }
 
+// A group of one folder and floor count with its periods in order (keys: README).
+nlohmann::json GroupJson(const OverviewGroup& g, const std::vector<OverviewRow>& rows) {
+    nlohmann::json periods = nlohmann::json::array();
+    for (std::size_t p = 0; p < g.periods.size(); ++p) {
+        const OverviewRow& r = rows[g.periods[p]];
+        std::vector<std::string> notes = r.notes;
+        if (!r.trendNote.empty())
+            notes.insert(notes.begin(), r.trendNote);
+        const auto& change = g.changeFromBest[p];
+        periods.push_back(
+            {{"file", r.relative},
+             {"start", r.start},
+             {"stop", r.stop},
+             {"averageWait", Seconds(r.waitAll)},
+             {"averageWaitUp", Seconds(r.waitUp)},
+             {"averageWaitDown", Seconds(r.waitDown)},
+             {"callsPerDay", Seconds(r.callsPerDay)},
+             {"changeFromBestEarlier", change ? nlohmann::json(*change) : nlohmann::json(nullptr)},
+             {"notes", notes}});
+    }
+    return {{"folder", g.folder}, {"floorCount", g.floors}, {"periods", periods}};
+}
+
 // The JSON object printed as its entries come, in the order of their paths, whatever order
 // the reading threads finish them in: nothing but the entries not yet printed is kept. The
 // text is what JsonText would make of the whole object.
@@ -63,12 +86,18 @@ public:
         }
     }
 
-    void Finish(const std::string& folder, const nlohmann::json& groups) {
+    // The folder and the groups, a group at a time: nothing of them is held but the one.
+    void Finish(const std::string& folder, const std::vector<OverviewGroup>& groups,
+                const std::vector<OverviewRow>& rows) {
         FoldersBefore(nullptr);
         std::fputs(empty_ ? "]" : "\n  ]", stdout);
-        std::printf(",\n  \"folder\": %s,\n  \"groups\": %s\n}\n",
-                    JsonText(nlohmann::json(folder)).c_str(),
-                    Indented(JsonText(groups), "  ").c_str());
+        std::printf(",\n  \"folder\": %s,\n  \"groups\": [",
+                    JsonText(nlohmann::json(folder)).c_str());
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            std::fputs(i ? ",\n    " : "\n    ", stdout);
+            std::fputs(Indented(JsonText(GroupJson(groups[i], rows)), "    ").c_str(), stdout);
+        }
+        std::fputs(groups.empty() ? "]\n}\n" : "\n  ]\n}\n", stdout);
     }
 
 private:
@@ -91,33 +120,6 @@ private:
     std::size_t next_ = 0, folder_ = 0;
     bool empty_ = true;
 };
-
-nlohmann::json GroupsJson(const std::vector<OverviewGroup>& groups,
-                          const std::vector<OverviewRow>& rows) {
-    nlohmann::json out = nlohmann::json::array();
-    for (const OverviewGroup& g : groups) {
-        nlohmann::json periods = nlohmann::json::array();
-        for (std::size_t p = 0; p < g.periods.size(); ++p) {
-            const OverviewRow& r = rows[g.periods[p]];
-            std::vector<std::string> notes = r.notes;
-            if (!r.trendNote.empty())
-                notes.insert(notes.begin(), r.trendNote);
-            const auto& change = g.changeFromBest[p];
-            periods.push_back({{"file", r.relative},
-                               {"start", r.start},
-                               {"stop", r.stop},
-                               {"averageWait", Seconds(r.waitAll)},
-                               {"averageWaitUp", Seconds(r.waitUp)},
-                               {"averageWaitDown", Seconds(r.waitDown)},
-                               {"callsPerDay", Seconds(r.callsPerDay)},
-                               {"changeFromBestEarlier",
-                                change ? nlohmann::json(*change) : nlohmann::json(nullptr)},
-                               {"notes", notes}});
-        }
-        out.push_back({{"folder", g.folder}, {"floorCount", g.floors}, {"periods", periods}});
-    }
-    return out;
-}
 
 std::size_t Characters(const std::string& utf8) {
     return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
@@ -211,10 +213,12 @@ int RunOverview(const OverviewRequest& request) {
         rows.insert(rows.end(), scan.unreadableFolders.begin(), scan.unreadableFolders.end());
         const std::vector<OverviewGroup> groups = GroupRows(rows);
         if (json)
-            json->Finish(folder, GroupsJson(groups, rows));
+            json->Finish(folder, groups, rows);
+        const bool exported = !request.csv.empty() || !request.xlsx.empty() || !request.pdf.empty();
+        if (json && !exported)
+            return 0;
         std::vector<OverviewRow> sorted = rows;
         SortWorstFirst(sorted);
-        const bool exported = !request.csv.empty() || !request.xlsx.empty() || !request.pdf.empty();
         if (!json && !exported)
             PrintText(folder, sorted, groups, rows);
         if (!request.csv.empty())
