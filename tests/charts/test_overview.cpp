@@ -75,6 +75,8 @@ struct Fleet {
         dir.write("export.csv", "\xEF\xBB\xBFTitel;Wert\r\nEG;3\r\n");
         dir.write("liesmich.txt", "kein csv");
         dir.write(".versteckt.csv", Month{"01.08.26"}.bytes());
+        fs::create_directories(dir.path() / ".alt");
+        dir.write(".alt/2026-07.csv", Month{"01.07.26"}.bytes());
         fs::create_directory_symlink("..", dir.path() / "haus" / "schleife");
     }
     std::string folder() const { return dir.path().string(); }
