@@ -150,6 +150,7 @@ nlohmann::json ComparisonJson(const StatisticsStore& store, const StatisticsStor
             {"comparisonVerdict", text(c.verdicts.at(1))},
             {"figures", figures},
             {"mostChangedFloors", floors},
+            {"keyFigures", KeyFiguresJson(c.theirs)},
             {"charts", charts}};
 }
 

@@ -83,7 +83,8 @@ void PrintChart(ChartId id, const ChartModel& chart) {
 
 void PrintComparison(const StatisticsStore& store, const StatisticsStore& other) {
     const Comparison c = Compare(store, other);
-    std::printf("\n%s\n%s", ComparisonTitle(c).c_str(), KeyFigureText(ComparisonRows(c)).c_str());
+    const KeyFigureTable table = ComparisonTable(c);
+    std::printf("\n%s\n%s", table.title.c_str(), KeyFigureText(table.rows).c_str());
     for (const auto& [id, chart] : DrawAllComparisonCharts(store, other))
         PrintChart(id, chart);
 }

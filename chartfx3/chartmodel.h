@@ -25,7 +25,9 @@ struct ChartModel {
     std::vector<std::string> categories; // point legends
     std::vector<ChartSeries> series;
     ChartKind kind = ChartKind::Bars;
-    bool chart3D = false;  // bars only: then the rows are the floors
+    bool chart3D = false; // bars only: then the rows are the floors
+    // The series come in pairs, a period and its comparison: one hue per pair.
+    bool pairedSeries = false;
     std::string pointName; // a point's name in its tooltip ("Etage"), or empty
     std::int32_t angles3D = 0;
     double axisMax = 0; // upper end of the value axis

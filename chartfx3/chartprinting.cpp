@@ -38,7 +38,11 @@ void PrintChartPage(const ChartModel& chart, QPrinter& printer) {
     printer.setDocName(QStringLiteral("Gruppenstatistik: ") + QText(chart.heading()));
     QPainter painter;
     BeginPrintJob(painter, printer);
-    const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
-    PaintChart(chart, painter, page, printer.resolution());
+    // The painter counts from the printable area's corner.
+    const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel).translated(-printable.topLeft());
+    PaintChart(chart, painter,
+               PaperChartRect(paper, QRectF(QPointF(0, 0), printable.size()), printer.resolution()),
+               printer.resolution());
     painter.end();
 }

@@ -17,6 +17,7 @@ std::unique_ptr<QPrinter> CurrentPrinter();
 // text naming the printer or the print file when it cannot be started.
 void BeginPrintJob(QPainter& painter, QPrinter& printer);
 
-// Prints the chart, with the gaps it holds, on one landscape page of the printer. Throws
+// Prints the chart, with the gaps it holds, on one landscape page of the printer, at least
+// 10 mm from the paper's sides (PaperChartRect). Throws
 // std::runtime_error with a German text when the print job cannot be started.
 void PrintChartPage(const ChartModel& chart, QPrinter& printer);

@@ -50,6 +50,7 @@ void SendChart(const ChartModel& chart, TChartfx& control) {
         for (std::size_t p = 0; p < chart.series[s].values.size(); ++p)
             control.SetPointValue(static_cast<std::int16_t>(p), chart.series[s].values[p]);
     }
+    control.SetPairedSeries(chart.pairedSeries);
     control.SetChartAdm(1, chart.axisMax);
     control.CloseChartData(1);
 }
@@ -111,6 +112,11 @@ void ModelChartfx::SetXLegFontSize(int points) {
     pending_.categoryFontSize = points;
 }
 
+void ModelChartfx::SetPairedSeries(bool paired) {
+    Note([&] { return std::string("PairedSeries=") + (paired ? "true" : "false"); });
+    pending_.pairedSeries = paired;
+}
+
 std::int32_t ModelChartfx::OpenChartData(std::int16_t mode, std::int32_t series,
                                          std::int32_t points) {
     Note([&] {
@@ -122,6 +128,7 @@ std::int32_t ModelChartfx::OpenChartData(std::int16_t mode, std::int32_t series,
     // Point legends and titles were written before the open and stay; the data is replaced.
     pending_.categories.resize(nPoints);
     pending_.series.assign(nSeries, ChartSeries{{}, std::vector<double>(nPoints, 0.0)});
+    pending_.pairedSeries = false;
     thisSerie_ = 0;
     return 1;
 }

@@ -27,6 +27,7 @@ public:
     void SetChart3D(bool on) override;
     void SetXLegFontName(const std::string& face) override;
     void SetXLegFontSize(int points) override;
+    void SetPairedSeries(bool paired) override;
 
     std::int32_t OpenChartData(std::int16_t mode, std::int32_t series,
                                std::int32_t points) override;

@@ -26,6 +26,9 @@ public:
     virtual void SetChart3D(bool on) = 0;
     virtual void SetXLegFontName(const std::string& face) = 0; // category-axis font
     virtual void SetXLegFontSize(int points) = 0;
+    // The series come in pairs, a period and its comparison, drawn in one hue each, the second
+    // lighter. Data like the values: OpenChartData sets it back.
+    virtual void SetPairedSeries(bool paired) = 0;
 
     // Operations.
     virtual std::int32_t OpenChartData(std::int16_t mode, std::int32_t series,

@@ -41,23 +41,22 @@ std::optional<double> Calls(std::int64_t calls, const KeyFigures& k, bool perDay
     return Value({calls * kMinutesPerDay, *k.periodMinutes});
 }
 
-std::string FigureText(const ComparedFigure& f) {
+// The figure's row: both values in its unit, the change (of a share in percentage points) and
+// the change in %, and the assessment.
+KeyFigureRow FigureRow(const ComparedFigure& f) {
     const std::string unit = f.unit.empty() ? "" : " " + f.unit;
     const auto shown = [&](const std::optional<double>& v) {
         return v ? FormatDecimal(*v, f.decimals) + unit : std::string(kNone);
     };
-    std::string text = shown(f.value) + "; Vergleich " + shown(f.other);
+    KeyFigureRow row{f.section, f.label, shown(f.value), shown(f.other)};
     if (const auto change = f.change()) {
-        // A change of a share is in percentage points; the relative change follows in %.
-        text += "; Änderung " + FormatDecimal(*change, f.decimals, true) +
-                (f.unit == "%" ? " Prozentpunkte" : unit);
+        row.change =
+            FormatDecimal(*change, f.decimals, true) + (f.unit == "%" ? " Prozentpunkte" : unit);
         if (const auto percent = f.changePercent())
-            text += " (" + FormatDecimal(*percent, 1, true) + " %)";
-        const std::string verdict = f.assessment();
-        if (!verdict.empty())
-            text += ", " + verdict;
+            row.changePercent = FormatDecimal(*percent, 1, true) + " %";
+        row.assessment = f.assessment();
     }
-    return text;
+    return row;
 }
 
 // The value axis of a chart of counts that may now be per day.
@@ -91,7 +90,7 @@ std::string ComparedFigure::assessment() const {
     // Below the shown tenth a change is none.
     if (!lowerIsBetter || !c || RoundsToZero(*c, 1))
         return "";
-    return *c < 0 ? "besser" : "schlechter";
+    return *c < 0 ? kBetter : kWorse;
 }
 
 Comparison Compare(const StatisticsStore& store, const StatisticsStore& other) {
@@ -107,6 +106,8 @@ Comparison Compare(const StatisticsStore& store, const StatisticsStore& other) {
     c.otherPeriod = PeriodLabel(o, other);
     c.perDay = k.periodMinutes && o.periodMinutes;
     c.verdicts = {k.verdict, o.verdict};
+    c.mine = k;
+    c.theirs = o;
 
     std::string section;
     const auto add = [&](const std::string& label, const std::string& unit, std::optional<double> v,
@@ -182,6 +183,7 @@ ChartModel DrawComparisonChart(ChartId id, const StatisticsStore& store,
     chart.kind = ChartKind::Bars;
     chart.chart3D = false;
     chart.angles3D = 0;
+    chart.pairedSeries = true;
     const bool shares = id == ChartId::Verteil;
     const bool counts = id != ChartId::w_time && !shares;
     std::string heading = a.heading() + " im Vergleich";
@@ -241,38 +243,68 @@ std::string ComparisonTitle(const Comparison& c) {
     return "Vergleich: " + c.file + " mit " + c.otherFile;
 }
 
-std::vector<KeyFigureRow> ComparisonRows(const Comparison& c) {
-    std::vector<KeyFigureRow> rows;
+KeyFigureTable ComparisonTable(const Comparison& c) {
+    KeyFigureTable table{ComparisonTitle(c), ComparisonColumns(c.period, c.otherPeriod), {}};
     std::string section = "Vergleich";
-    const auto add = [&](const std::string& label, const std::string& value) {
-        rows.push_back({section, label, value});
+    const auto add = [&](const std::string& label, const std::string& value,
+                         const std::string& other = {}) {
+        table.rows.push_back({section, label, value, other});
     };
-    // A period that could not be read is named by its file alone.
-    const auto period = [](const std::string& label, const std::string& file) {
-        return label == file ? file + " (Zeitraum nicht auswertbar)" : label + " (" + file + ")";
-    };
-    add("Zeitraum", period(c.period, c.file));
-    add("Vergleich", period(c.otherPeriod, c.otherFile));
-    std::string floors =
-        std::to_string(c.floorCount) + "; Vergleich " + std::to_string(c.otherFloorCount);
-    if (c.floorCount != c.otherFloorCount)
-        floors += "; verglichen werden die Etagen 1 bis " + std::to_string(c.comparedFloors);
-    add("Etagen", floors);
-    add("Rufe", c.perDay ? "pro Tag verglichen"
-                         : "im Zeitraum verglichen (eine Dauer ist nicht auswertbar, daher "
-                           "keine Werte pro Tag)");
-    for (const ComparedFigure& f : c.figures) {
-        section = f.section;
-        add(f.label, FigureText(f));
-    }
+    const auto orNone = [](const std::string& v) { return v.empty() ? std::string(kNone) : v; };
+    add("Datei", c.file, c.otherFile);
+    add("Etagen", std::to_string(c.floorCount), std::to_string(c.otherFloorCount));
+    add("verglichen",
+        (c.floorCount == c.otherFloorCount ? "alle Etagen"
+                                           : "Etagen 1 bis " + std::to_string(c.comparedFloors)) +
+            (c.perDay ? ", Rufe pro Tag"
+                      : ", Rufe im Zeitraum (eine Dauer ist nicht auswertbar, daher keine Werte "
+                        "pro Tag)"));
+    section = "Zeitraum";
+    add("Start", orNone(c.mine.start), orNone(c.theirs.start));
+    add("Stop", orNone(c.mine.stop), orNone(c.theirs.stop));
+    for (const ComparedFigure& f : c.figures)
+        table.rows.push_back(FigureRow(f));
+
     section = "Bewertung der mittleren Wartezeit";
-    const auto verdict = [](const std::string& v) { return v.empty() ? std::string(kNone) : v; };
-    add("Bewertung", verdict(c.verdicts.at(0)) + "; Vergleich " + verdict(c.verdicts.at(1)));
+    add("Bewertung", orNone(c.verdicts.at(0)), orNone(c.verdicts.at(1)));
+    add("Hinweis", kVerdictNote);
+    // The sections without numbers to subtract, side by side: each period's rows of them.
+    const std::vector<KeyFigureRow> mine = KeyFigureRows(c.mine);
+    const std::vector<KeyFigureRow> theirs = KeyFigureRows(c.theirs);
+    for (const char* name : {"Tageszeit", "Etagen"}) {
+        const auto of = [name](const std::vector<KeyFigureRow>& rows) {
+            std::vector<const KeyFigureRow*> in;
+            for (const KeyFigureRow& row : rows)
+                if (row.section == name)
+                    in.push_back(&row);
+            return in;
+        };
+        const auto a = of(mine), b = of(theirs);
+        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+            table.rows.push_back({name, a[i]->label, a[i]->value, b[i]->value});
+    }
 
     section = "Etagen mit der größten Änderung der Wartezeit";
     if (c.mostChanged.empty())
         add("Etagen", kNone);
     for (const FloorChange& f : c.mostChanged)
-        add(f.name, FigureText({section, f.name, "s", f.wait, f.otherWait, true}));
-    return rows;
+        table.rows.push_back(FigureRow({section, f.name, "s", f.wait, f.otherWait, true}));
+
+    section = "Hinweise";
+    // The label names the shaft: its note without the name in front.
+    const auto note = [](const ShaftFigure& s) {
+        if (!s.flagged)
+            return std::string("unauffällig");
+        std::string text = s.flag;
+        if (text.compare(0, s.name.size(), s.name) == 0)
+            text.erase(0, std::min(text.size(), text.find_first_not_of(": ", s.name.size())));
+        return text;
+    };
+    for (int shaft = 0; shaft < kShafts; ++shaft) {
+        const ShaftFigure& a = c.mine.shafts[static_cast<std::size_t>(shaft)];
+        const ShaftFigure& b = c.theirs.shafts[static_cast<std::size_t>(shaft)];
+        if (a.flagged || b.flagged)
+            add(a.name, note(a), note(b));
+    }
+    return table;
 }

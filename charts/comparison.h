@@ -6,6 +6,7 @@
 #include "chartfx3/tchartfx.h"
 #include "charts/charts.h"
 #include "charts/keyfigurerow.h"
+#include "charts/keyfigures.h"
 #include "statglob/store.h"
 
 #include <optional>
@@ -45,6 +46,7 @@ struct Comparison {
     std::vector<ComparedFigure> figures;
     std::vector<FloorChange> mostChanged; // up to three, largest change of the average wait first
     std::vector<std::string> verdicts;    // this period's and the comparison's, "" without calls
+    KeyFigures mine, theirs;              // both periods' key figures over the compared floors
 };
 
 // The comparison of `store` (this period) with `other` (the comparison), over the floors both
@@ -66,5 +68,7 @@ std::vector<std::string> ComparisonCoverLines(const StatisticsStore& other);
 
 // Heading of the side-by-side figures: "Vergleich: <file> mit <other file>".
 std::string ComparisonTitle(const Comparison& c);
-// The figures as the key-figures window shows them: each row "this; Vergleich other; change".
-std::vector<KeyFigureRow> ComparisonRows(const Comparison& c);
+// The figures as the key-figures window shows them, a column per period (ComparisonColumns):
+// the compared figures with their change, the figures of the time of day, the floors and the
+// notes on the shafts of both periods, and the floors whose waiting time changed most.
+KeyFigureTable ComparisonTable(const Comparison& c);

@@ -57,3 +57,22 @@ std::vector<std::string> BuildCoverSheet(const StatisticsStore& s) {
             "Summe der Außenrufe:   " + std::to_string(CallTotalOf(s)),
             ""};
 }
+
+std::string PeriodText(const StatisticsStore& s) {
+    const std::string start = Cp1252ToUtf8(PeriodStartOf(s)), stop = Cp1252ToUtf8(PeriodStopOf(s));
+    if (start.empty() || stop.empty())
+        return start + stop;
+    return start + " – " + stop;
+}
+
+std::string CoverField(const std::vector<std::string>& lines, const std::string& key) {
+    for (const std::string& line : lines) {
+        if (line.compare(0, key.size(), key) != 0)
+            continue;
+        const std::size_t first = line.find_first_not_of(" \t", key.size());
+        if (first == std::string::npos)
+            return {};
+        return line.substr(first, line.find_last_not_of(" \t\r") + 1 - first);
+    }
+    return {};
+}

@@ -16,3 +16,10 @@ std::int64_t CallTotalOf(const StatisticsStore& s);
 
 // The 16 lines, UTF-8, in the memo's order.
 std::vector<std::string> BuildCoverSheet(const StatisticsStore& s);
+
+// The period as the report's pages name it, "01.11.26 00:00 – 07.11.26 23:59" (UTF-8); empty
+// when the file gives neither end.
+std::string PeriodText(const StatisticsStore& s);
+// What the user typed behind `key` ("Kunde: ", "Kommission: ") in the first line that starts
+// with it, without outer blanks; empty when nothing was typed.
+std::string CoverField(const std::vector<std::string>& lines, const std::string& key);

@@ -42,17 +42,6 @@ bool PlainNumber(const std::string& text) {
     return i == text.size();
 }
 
-void AppendRow(std::string& out, const std::vector<std::string>& fields, char separator) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            out += separator;
-        AppendField(out, fields[i], separator);
-    }
-    out += kLineEnd;
-}
-
-} // namespace
-
 // A text cell (title, legend, floor name) that a spreadsheet would evaluate as a formula gets
 // a leading apostrophe, which makes it text there: one that starts with "=", "@", a tab or a
 // CR, or with "+" or "-" and is no plain number. A floor named "-1" stays as it is.
@@ -65,29 +54,39 @@ std::string TextCell(const std::string& text) {
     return formula ? "'" + text : text;
 }
 
-std::string TableRow(const std::vector<std::string>& fields, char separator) {
+void AppendRow(std::string& out, const std::vector<std::string>& fields, char separator) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += separator;
+        AppendField(out, TextCell(fields[i]), separator);
+    }
+    out += kLineEnd;
+}
+
+} // namespace
+
+std::string TextTable(const std::vector<std::vector<std::string>>& rows, char separator) {
     std::string out;
-    AppendRow(out, fields, separator);
+    for (const std::vector<std::string>& row : rows)
+        AppendRow(out, row, separator);
     return out;
 }
 
 std::string FiguresTable(const ChartModel& chart, char separator) {
-    std::string out;
-    std::vector<std::string> row{TextCell(chart.categoryAxisTitle())};
-    std::size_t rows = chart.categories.size();
+    // Numbers pass the formula rule unchanged: "-3" and "-3,5" are plain numbers.
+    std::vector<std::vector<std::string>> rows(1, {chart.categoryAxisTitle()});
+    std::size_t points = chart.categories.size();
     for (const ChartSeries& s : chart.series) {
-        row.push_back(TextCell(s.legend));
-        rows = std::max(rows, s.values.size());
+        rows[0].push_back(s.legend);
+        points = std::max(points, s.values.size());
     }
-    AppendRow(out, row, separator);
-    for (std::size_t i = 0; i < rows; ++i) {
-        row.assign(1, i < chart.categories.size() ? TextCell(chart.categories[i]) : std::string());
+    for (std::size_t i = 0; i < points; ++i) {
+        rows.push_back({i < chart.categories.size() ? chart.categories[i] : std::string()});
         for (const ChartSeries& s : chart.series)
-            row.push_back(i < s.values.size() ? FormatDecimal(s.values[i], chart.decimals)
-                                              : std::string());
-        AppendRow(out, row, separator);
+            rows.back().push_back(i < s.values.size() ? FormatDecimal(s.values[i], chart.decimals)
+                                                      : std::string());
     }
-    return out;
+    return TextTable(rows, separator);
 }
 
 std::string FiguresText(const ChartModel& chart) {
@@ -103,7 +102,7 @@ std::string FiguresCsv(const std::vector<ChartModel>& charts) {
     for (std::size_t i = 0; i < charts.size(); ++i) {
         if (i > 0)
             out += kLineEnd;
-        AppendRow(out, {TextCell(charts[i].heading())}, ';');
+        AppendRow(out, {charts[i].heading()}, ';');
         out += FiguresTable(charts[i], ';');
     }
     return out;

@@ -1,4 +1,4 @@
-// A chart's figures as a text table, for the clipboard and for spreadsheets.
+// Tables of texts for the clipboard and for spreadsheets: a chart's figures, and any rows.
 #pragma once
 
 #include "chartfx3/chartmodel.h"
@@ -16,11 +16,8 @@
 // Lines end in CR LF; texts stay UTF-8.
 std::string FiguresTable(const ChartModel& chart, char separator);
 
-// A text cell (a title, a legend, a floor name) as written: with a leading apostrophe where a
-// spreadsheet would take it for a formula.
-std::string TextCell(const std::string& text);
-// One row of a table: the fields joined by `separator`, each quoted where needed, CR LF after.
-std::string TableRow(const std::vector<std::string>& fields, char separator);
+// Rows of text cells with FiguresTable's quoting, formula rule and line ends.
+std::string TextTable(const std::vector<std::vector<std::string>>& rows, char separator);
 
 // The figures as tab-separated text: what a spreadsheet takes from the clipboard.
 std::string FiguresText(const ChartModel& chart);

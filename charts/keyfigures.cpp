@@ -177,15 +177,15 @@ KeyFigures ComputeKeyFigures(const StatisticsStore& s) {
         if (k.servedCalls <= 0)
             continue;
         if (sf.calls <= 0 && sf.floorsPassed <= 0) {
-            sf.flagged = true;
-            k.flags.push_back(sf.name + ": keine Rufe, keine Fahrten – nicht vorhanden oder "
-                                        "außer Betrieb?");
+            sf.flag = sf.name + ": keine Rufe, keine Fahrten – nicht vorhanden oder außer Betrieb?";
         } else if (sf.calls * 2 * inUse < k.servedCalls) {
             // Below half of an equal share of the shafts in use.
-            sf.flagged = true;
-            k.flags.push_back(sf.name + " bediente " + Percent(sf.share) +
-                              " der Rufe – außer Betrieb oder gesperrt?");
+            sf.flag = sf.name + " bediente " + Percent(sf.share) +
+                      " der Rufe – außer Betrieb oder gesperrt?";
         }
+        sf.flagged = !sf.flag.empty();
+        if (sf.flagged)
+            k.flags.push_back(sf.flag);
     }
     return k;
 }
@@ -290,15 +290,6 @@ std::vector<KeyFigureRow> KeyFigureRows(const KeyFigures& k) {
     return rows;
 }
 
-std::string KeyFigureText(const std::vector<KeyFigureRow>& rows) {
-    std::string out;
-    const std::string* section = nullptr;
-    for (const KeyFigureRow& row : rows) {
-        if (!section || *section != row.section) {
-            out += (section ? "\n" : "") + row.section + "\n";
-            section = &row.section;
-        }
-        out += "  " + row.label + ": " + row.value + "\n";
-    }
-    return out;
+KeyFigureTable KeyFigureTableOf(const StatisticsStore& s) {
+    return {KeyFigureTitle(s), KeyFigureColumns(), KeyFigureRows(ComputeKeyFigures(s))};
 }

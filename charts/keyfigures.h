@@ -31,6 +31,7 @@ struct ShaftFigure {
     std::int32_t floorsPassed = 0;
     Ratio floorsPerCall; // floors passed per served call
     bool flagged = false;
+    std::string flag; // the note in `flags` on this shaft; empty when not flagged
 };
 
 struct KeyFigures {
@@ -81,5 +82,5 @@ std::string KeyFigureTitle(const StatisticsStore& s);
 std::vector<KeyFigureRow> KeyFigureRows(const KeyFigures& k);
 // Runs of hours of the day (ascending) as "0:00–6:00, 22:00–24:00 Uhr"; "keine" for none.
 std::string HourRanges(const std::vector<int>& hours);
-// The rows as plain text: each section heading on its own line, then "  label: value".
-std::string KeyFigureText(const std::vector<KeyFigureRow>& rows);
+// The table of the loaded file: KeyFigureTitle, KeyFigureColumns and KeyFigureRows.
+KeyFigureTable KeyFigureTableOf(const StatisticsStore& s);

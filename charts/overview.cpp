@@ -409,19 +409,15 @@ void SortWorstFirst(std::vector<OverviewRow>& rows) {
 }
 
 std::string OverviewTable(const std::vector<OverviewRow>& rows, char separator) {
-    std::vector<std::string> fields;
+    std::vector<std::vector<std::string>> table(1);
     for (const OverviewColumn& c : kOverviewColumns)
-        fields.push_back(TextCell(c.header));
-    std::string out = TableRow(fields, separator);
+        table[0].push_back(c.header);
     for (const OverviewRow& row : rows) {
-        fields.clear();
-        for (const OverviewColumn& c : kOverviewColumns) {
-            OverviewCell cell = c.cell(row);
-            fields.push_back(c.decimals < 0 ? TextCell(cell.text) : std::move(cell.text));
-        }
-        out += TableRow(fields, separator);
+        table.emplace_back();
+        for (const OverviewColumn& c : kOverviewColumns)
+            table.back().push_back(c.cell(row).text);
     }
-    return out;
+    return TextTable(table, separator);
 }
 
 std::string OverviewCsv(const std::vector<OverviewRow>& rows) {

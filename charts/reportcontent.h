@@ -11,13 +11,14 @@
 
 struct ReportContent {
     std::vector<std::string> coverParagraphs; // UTF-8, the memo's paragraphs
-    std::string keyFigureTitle;               // UTF-8, heads the key-figure page
-    std::vector<KeyFigureRow> keyFigures;
+    KeyFigureTable keyFigures;
     // With a comparison file: its figures beside these on a page of their own after the key
-    // figures; empty without one.
-    std::string comparisonTitle;
-    std::vector<KeyFigureRow> comparisonFigures;
+    // figures; no rows without one.
+    KeyFigureTable comparison;
     std::vector<ChartModel> charts; // in button order
+    // What heads every page but the cover (UTF-8): the statistics file's name, its period
+    // ("01.11.26 00:00 – 07.11.26 24:00") and, with a comparison, the comparison file's name.
+    std::string file, period, comparisonFile;
 };
 
 // The cover sheet's summary (BuildCoverSheet), the key figures and the eleven charts in button

@@ -24,8 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(IsValidUtf8(text), "text is not UTF-8: " + text);
     for (const ComparedFigure& f : c.figures)
         Require(IsValidUtf8(f.section + f.label + f.unit), "figure is not UTF-8: " + f.label);
-    for (const KeyFigureRow& row : ComparisonRows(c))
-        Require(IsValidUtf8(row.section + row.label + row.value), "row is not UTF-8: " + row.value);
+    const KeyFigureTable table = ComparisonTable(c);
+    for (const std::string& heading : table.columns)
+        Require(IsValidUtf8(heading), "heading is not UTF-8: " + heading);
+    for (const KeyFigureRow& row : table.rows)
+        for (const std::string& cell : table.Cells(row))
+            Require(IsValidUtf8(row.section + cell), "row is not UTF-8: " + cell);
     // The charts as the JSON holds them: drawing them once more would only halve the pace.
     const std::string json = JsonText(ComparisonJson(store, other));
     Require(IsValidUtf8(json) && nlohmann::json::accept(json), "JSON not valid");

@@ -23,6 +23,19 @@ ErrorPresenter& Presenter() {
     return presenter;
 }
 
+void ShowNote(const QString& text, QWidget* parent) {
+    auto* box =
+        new QMessageBox(QMessageBox::Information, QText(kAppTitle), text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+ErrorPresenter& NotePresenter() {
+    static ErrorPresenter presenter = ShowNote;
+    return presenter;
+}
+
 bool AskOverwrite(const QString& path, QWidget* parent) {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle),
                     QStringLiteral("Die Datei \u201E%1\u201C existiert bereits.\nSoll sie "
@@ -78,6 +91,17 @@ bool RunHandler(const std::function<void()>& handler, QWidget* parent) {
 ErrorPresenter SetErrorPresenter(ErrorPresenter presenter) {
     ErrorPresenter previous = std::move(Presenter());
     Presenter() = std::move(presenter);
+    return previous;
+}
+
+void ShowNoteBox(const QString& message, QWidget* parent) {
+    const ErrorPresenter& presenter = NotePresenter();
+    (presenter ? presenter : ShowNote)(message, parent);
+}
+
+ErrorPresenter SetNotePresenter(ErrorPresenter presenter) {
+    ErrorPresenter previous = std::move(NotePresenter());
+    NotePresenter() = std::move(presenter);
     return previous;
 }
 

@@ -40,6 +40,12 @@ inline auto Guarded(QWidget* parent, std::function<void()> handler) {
 using ErrorPresenter = std::function<void(const QString& text, QWidget* parent)>;
 ErrorPresenter SetErrorPresenter(ErrorPresenter presenter);
 
+// A short note after something went well ("Bericht gespeichert: …"): a box with the
+// information icon, OK and the application's title, shown without waiting. Tests record notes
+// through SetNotePresenter, which returns the presenter in force before.
+void ShowNoteBox(const QString& message, QWidget* parent = nullptr);
+ErrorPresenter SetNotePresenter(ErrorPresenter presenter);
+
 // The save dialogs' rule for the path chosen, before anything is written: a path that names
 // one of `inputs` (the statistics and the comparison file) or no regular file is refused with a
 // WriteError naming it; an existing file is replaced only when the user says so. The dialogs

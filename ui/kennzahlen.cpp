@@ -3,8 +3,8 @@
 #include "statglob/qtext.h"
 
 #include "chartfx3/chartprinting.h"
+#include "chartfx3/paint/chartstyle.h"
 #include "chartfx3/report/keyfigurepage.h"
-#include "charts/keyfigures.h"
 #include "ui/errorbox.h"
 #include "ui/mainpictures.h"
 #include "ui/modeless.h"
@@ -16,10 +16,12 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QToolButton>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -39,14 +41,14 @@ TKennzahlenDlg::TKennzahlenDlg(QWidget* parent)
     setObjectName(QStringLiteral("KennzahlenDlg"));
     setWindowTitle(QStringLiteral("Kennzahlen"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    resize(640, 720);
+    // A laptop's screen keeps room for the caption and a task bar below the buttons.
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() - 60 : kDefaultHeight;
+    resize(kDefaultWidth, std::clamp(room, 240, kDefaultHeight));
+    setMinimumSize(360, 200);
 
     Tabelle->setObjectName(QStringLiteral("Tabelle"));
-    Tabelle->setHorizontalHeaderLabels({QStringLiteral("Kennzahl"), QStringLiteral("Wert")});
     Tabelle->verticalHeader()->hide();
-    Tabelle->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
-    Tabelle->horizontalHeader()->setStretchLastSection(true);
-    Tabelle->setColumnWidth(0, 220);
     Tabelle->setWordWrap(true);
     Tabelle->setSelectionMode(QAbstractItemView::NoSelection);
     Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -59,7 +61,8 @@ TKennzahlenDlg::TKennzahlenDlg(QWidget* parent)
     PrintBtn->setIconSize(QSize(16, 16));
     PrintBtn->setToolTip(QStringLiteral("Kennzahlen drucken"));
     CopyBtn->setObjectName(QStringLiteral("CopyBtn"));
-    CopyBtn->setToolTip(QStringLiteral("Kennzahlen als Text in die Zwischenablage (Strg+C)"));
+    CopyBtn->setToolTip(
+        QStringLiteral("Kennzahlen als Tabelle in die Zwischenablage, etwa für Excel (Strg+C)"));
     CopyBtn->setAutoDefault(false);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setAutoDefault(false);
@@ -71,15 +74,36 @@ TKennzahlenDlg::TKennzahlenDlg(QWidget* parent)
     connect(copy, &QShortcut::activated, this, Guarded(this, [this] { CopyBtnClick(); }));
 }
 
-void TKennzahlenDlg::SetFigures(const QString& title, const std::vector<KeyFigureRow>& rows) {
-    title_ = title;
-    rows_ = rows;
+void TKennzahlenDlg::SetFigures(const KeyFigureTable& table) {
+    table_ = table;
+    const int columns = static_cast<int>(table.columns.size());
     Tabelle->clearSpans();
     Tabelle->setRowCount(0);
+    Tabelle->setColumnCount(columns);
+    QStringList headings;
+    for (const std::string& heading : table.columns)
+        headings << QText(heading);
+    // Beside a comparison six columns share the width: "Vergleich" and its period, "Änderung"
+    // and "in %" on two lines each.
+    if (table.comparison())
+        for (QString& heading : headings)
+            if (const int blank = heading.indexOf(QLatin1Char(' ')); blank > 0)
+                heading[blank] = QLatin1Char('\n');
+    Tabelle->setHorizontalHeaderLabels(headings);
+    // The label column keeps its width; the values share the rest, the change and the
+    // assessment as wide as their texts.
+    QHeaderView* header = Tabelle->horizontalHeader();
+    header->setStretchLastSection(!table.comparison());
+    for (int c = 0; c < columns; ++c)
+        header->setSectionResizeMode(c, c == 0   ? QHeaderView::Interactive
+                                        : c <= 2 ? QHeaderView::Stretch
+                                                 : QHeaderView::ResizeToContents);
+    Tabelle->setColumnWidth(0, table.comparison() ? 150 : 220);
+
     const std::string* section = nullptr;
     QFont bold = Tabelle->font();
     bold.setBold(true);
-    for (const KeyFigureRow& row : rows) {
+    for (const KeyFigureRow& row : table.rows) {
         const int r = Tabelle->rowCount();
         if (!section || *section != row.section) {
             section = &row.section;
@@ -88,33 +112,40 @@ void TKennzahlenDlg::SetFigures(const QString& title, const std::vector<KeyFigur
             head->setFont(bold);
             head->setBackground(QColor(225, 230, 240));
             Tabelle->setItem(r, 0, head);
-            Tabelle->setSpan(r, 0, 1, 2);
+            Tabelle->setSpan(r, 0, 1, columns);
         }
         const int at = Tabelle->rowCount();
         Tabelle->insertRow(at);
-        Tabelle->setItem(at, 0, Cell(QText(row.label)));
-        Tabelle->setItem(at, 1, Cell(QText(row.value)));
+        const std::vector<std::string> cells = table.Cells(row);
+        for (int c = 0; c < columns; ++c)
+            Tabelle->setItem(at, c, Cell(QText(cells[static_cast<std::size_t>(c)])));
+        // The word stays: the colour is not the only cue.
+        if (!row.assessment.empty())
+            Tabelle->item(at, columns - 1)
+                ->setForeground(chartstyle::AssessmentColor(row.assessment));
+        if (table.comparison() && row.note())
+            Tabelle->setSpan(at, 1, 1, columns - 1);
     }
     Tabelle->resizeRowsToContents();
 }
 
-void TKennzahlenDlg::ShowFigures(const QString& title, const std::vector<KeyFigureRow>& rows) {
-    SetFigures(title, rows);
+void TKennzahlenDlg::ShowFigures(const KeyFigureTable& table) {
+    SetFigures(table);
     if (ShowModeless(*this, placed_))
         Tabelle->resizeRowsToContents(); // the value column has its width only now
 }
 
 void TKennzahlenDlg::PrintBtnClick() {
     if (printer_) {
-        PrintKeyFigures(*printer_, title_, rows_);
+        PrintKeyFigures(*printer_, table_);
         return;
     }
     const std::unique_ptr<QPrinter> printer = CurrentPrinter();
-    PrintKeyFigures(*printer, title_, rows_);
+    PrintKeyFigures(*printer, table_);
 }
 
 void TKennzahlenDlg::CopyBtnClick() {
-    QGuiApplication::clipboard()->setText(QText(KeyFigureText(rows_)));
+    QGuiApplication::clipboard()->setText(QText(KeyFigureTsv(table_)));
 }
 
 void TKennzahlenDlg::OKBtnClick() {
@@ -131,13 +162,12 @@ void TKennzahlenDlg::resizeEvent(QResizeEvent* event) {
     Tabelle->resizeRowsToContents();
 }
 
-void PrintKeyFigures(QPrinter& printer, const QString& title,
-                     const std::vector<KeyFigureRow>& rows) {
+void PrintKeyFigures(QPrinter& printer, const KeyFigureTable& table) {
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(title);
+    printer.setDocName(QText(table.title));
     QPainter painter;
     BeginPrintJob(painter, printer);
     const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
-    PaintKeyFigurePage(painter, page, printer.resolution(), title, rows);
+    PaintKeyFigurePage(painter, page, printer.resolution(), table);
     painter.end();
 }

@@ -1,23 +1,25 @@
-// TKennzahlenDlg: the key-figures window: the figures of the loaded file as a table, printable
-// and copyable as text.
+// TKennzahlenDlg: the key-figures window: the figures of the loaded file, or of both periods of
+// a comparison, as a table, printable and copyable for a spreadsheet.
 #pragma once
 
 #include "charts/keyfigurerow.h"
 
 #include <QWidget>
 
-#include <vector>
-
 class QPrinter;
 class QPushButton;
 class QTableWidget;
 class QToolButton;
 
-// Modeless like the chart window; closing it (OK or the close box) only hides it.
+// Modeless like the chart window; closing it (OK or the close box) only hides it. At most
+// kDefaultHeight high at first (less on a lower screen), resizable; the table scrolls.
 class TKennzahlenDlg : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr int kDefaultWidth = 640;
+    static constexpr int kDefaultHeight = 600;
+
     explicit TKennzahlenDlg(QWidget* parent = nullptr);
 
     QTableWidget* const Tabelle;
@@ -26,16 +28,17 @@ public:
     QPushButton* const OKBtn;
 
     // Fills the table and shows the window without waiting: centred the first time, brought to
-    // the front when already visible. `title` heads the printed page.
-    void ShowFigures(const QString& title, const std::vector<KeyFigureRow>& rows);
-    // Puts the figures in the table, whether shown or not.
-    void SetFigures(const QString& title, const std::vector<KeyFigureRow>& rows);
-    const std::vector<KeyFigureRow>& Rows() const { return rows_; }
+    // the front when already visible. The table's title heads the printed page.
+    void ShowFigures(const KeyFigureTable& table);
+    // Puts the figures in the table, whether shown or not: its columns, each section as a
+    // heading across them, "besser" in green and "schlechter" in red.
+    void SetFigures(const KeyFigureTable& table);
+    const KeyFigureTable& Figures() const { return table_; }
 
     // One portrait page on the printer set with setPrinter, else the system's current one;
     // throws "Kein Drucker installiert." when there is none.
     void PrintBtnClick();
-    // The figures as text to the clipboard (also Ctrl+C).
+    // The figures as tab-separated columns to the clipboard (also Ctrl+C), for a spreadsheet.
     void CopyBtnClick();
     void OKBtnClick();
 
@@ -46,13 +49,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QString title_;
-    std::vector<KeyFigureRow> rows_;
+    KeyFigureTable table_;
     QPrinter* printer_ = nullptr;
     bool placed_ = false;
 };
 
 // The figures on one portrait page of the printer. Throws std::runtime_error (German) when the
 // print job cannot be started.
-void PrintKeyFigures(QPrinter& printer, const QString& title,
-                     const std::vector<KeyFigureRow>& rows);
+void PrintKeyFigures(QPrinter& printer, const KeyFigureTable& table);

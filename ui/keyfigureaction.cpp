@@ -2,7 +2,6 @@
 
 #include "charts/comparison.h"
 #include "charts/keyfigures.h"
-#include "statglob/qtext.h"
 #include "ui/comparisonpanel.h"
 #include "ui/errorbox.h"
 #include "ui/kennzahlen.h"
@@ -35,18 +34,11 @@ void KeyFigureAction::ShowFigures(bool evenIfHidden) {
             return;
         dialog_ = new TKennzahlenDlg(&window_);
     }
-    QString title;
-    std::vector<KeyFigureRow> rows;
-    if (const StatisticsStore* other = comparison_.Store()) {
-        const Comparison c = Compare(store_, *other);
-        title = QText(ComparisonTitle(c));
-        rows = ComparisonRows(c);
-    } else {
-        title = QText(KeyFigureTitle(store_));
-        rows = KeyFigureRows(ComputeKeyFigures(store_));
-    }
+    const StatisticsStore* other = comparison_.Store();
+    const KeyFigureTable table =
+        other ? ComparisonTable(Compare(store_, *other)) : KeyFigureTableOf(store_);
     if (evenIfHidden || dialog_->isVisible())
-        dialog_->ShowFigures(title, rows);
+        dialog_->ShowFigures(table);
     else
-        dialog_->SetFigures(title, rows);
+        dialog_->SetFigures(table);
 }

@@ -57,4 +57,6 @@ void ReportAction::ReportBtnClick() {
     if (other)
         AddComparison(content, store_, *other);
     WriteReportPdf(FileNameBytes(path), content, kMemoTextWidth);
+    ShowNoteBox(QStringLiteral("Bericht gespeichert: ") + QDir::toNativeSeparators(path),
+                ReportBtn->window());
 }

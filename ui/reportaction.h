@@ -26,7 +26,8 @@ public:
 
     // The save dialog, proposing "<Datei>_Bericht.pdf" beside the statistics file, then the PDF:
     // the memo's text as the cover sheet, the eleven charts with the current floor names; with
-    // a comparison loaded, the comparison report ("<Datei>_Vergleich.pdf").
+    // a comparison loaded, the comparison report ("<Datei>_Vergleich.pdf"). A note names the
+    // file written.
     void ReportBtnClick();
     void SetChooser(Chooser chooser) { chooser_ = std::move(chooser); }
 

@@ -6,6 +6,7 @@
 #include "charts/figurestext.h"
 #include "statglob/qtext.h"
 #include "ui/errorbox.h"
+#include "ui/mainpictures.h"
 #include "ui/modeless.h"
 
 #include <QAction>
@@ -35,8 +36,9 @@ constexpr QRect kChartPlace(16, 24, 609, 329);
 constexpr QRect kPrintPlace(488, 360, 25, 25);
 constexpr QRect kOKPlace(528, 360, 73, 25);
 
-// Pixel images (clipboard, PNG) are drawn at twice the chart's size on screen, sharp enough
-// for a printed document; vector files take the size on screen as their page.
+// Pixel images (clipboard, PNG) are the chart as on screen drawn at twice the screen's device
+// pixel ratio: the same layout with text and lines twice as large in pixels, sharp when a
+// document prints it at the window's size. Vector files take the size on screen as their page.
 constexpr int kImageScale = 2;
 
 const QString kImageFilters[] = {QStringLiteral("PNG-Bild (*.png)"),
@@ -109,9 +111,7 @@ TStatDlg::TStatDlg(QWidget* parent)
     PrintBtn->setGeometry(kPrintPlace);
     PrintBtn->setAutoRaise(true);
     PrintBtn->setFocusPolicy(Qt::NoFocus);
-    PrintBtn->setIcon(TwoImages(QStringLiteral(":/statchart/statchart-print.svg"),
-                                QStringLiteral(":/statchart/statchart-print-disabled.svg"),
-                                QSize(16, 16), ratio));
+    PrintBtn->setIcon(PrintPicture()); // the main window's printer
     PrintBtn->setIconSize(QSize(16, 16));
     PrintBtn->setToolTip(QStringLiteral("Diagramm drucken"));
 
@@ -217,6 +217,10 @@ QSize TStatDlg::ExportSize() const {
     return StatChart->size();
 }
 
+double TStatDlg::ImageScale() const {
+    return kImageScale * StatChart->devicePixelRatioF();
+}
+
 QString TStatDlg::ChooseSavePath(const QString& caption, const QString& proposedSuffix,
                                  const QString& filters, QString& filter,
                                  const std::function<QString()>& suffixOfFilter) {
@@ -234,7 +238,7 @@ QString TStatDlg::ChooseSavePath(const QString& caption, const QString& proposed
 
 void TStatDlg::KopierenActionClick() {
     QGuiApplication::clipboard()->setMimeData(
-        ChartMimeData(StatChart->shown(), ExportSize() * kImageScale).release());
+        ChartMimeData(StatChart->shown(), ExportSize(), ImageScale()).release());
 }
 
 void TStatDlg::BildSpeichernActionClick() {
@@ -252,8 +256,7 @@ void TStatDlg::BildSpeichernActionClick() {
                        });
     if (path.isEmpty())
         return;
-    const QSize size = format == ChartFileFormat::Png ? ExportSize() * kImageScale : ExportSize();
-    SaveChart(StatChart->shown(), path, format, size);
+    SaveChart(StatChart->shown(), path, format, ExportSize(), ImageScale());
 }
 
 void TStatDlg::DatenExportActionClick() {

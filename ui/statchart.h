@@ -58,8 +58,8 @@ public:
 
     // The chart as an image and its figures as tab-separated text, in one clipboard entry.
     void KopierenActionClick();
-    // PNG, SVG or PDF by the filter chosen (the name gets its suffix), at the chart's aspect
-    // ratio.
+    // PNG, SVG or PDF by the filter chosen (the name gets its suffix), at the chart's size on
+    // screen; the PNG has ImageScale() times its pixels.
     void BildSpeichernActionClick();
     // The figures as CSV for German Excel.
     void DatenExportActionClick();
@@ -85,6 +85,8 @@ protected:
 
 private:
     QSize ExportSize() const;
+    // Of the pixel images: twice the screen's device pixel ratio.
+    double ImageScale() const;
     // The save dialog's path with the suffix of the filter chosen (suffixOfFilter, or else
     // proposedSuffix); empty when cancelled or when the user keeps an existing file. Throws
     // when it names an input or no regular file.

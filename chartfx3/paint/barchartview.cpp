@@ -179,12 +179,14 @@ void BarChartView::paint(QPainter& painter) const {
             if (r.height() > 0)
                 bars.push_back(toDevice.mapRect(r));
         }
-        const QColor colour = SeriesColor(s, count);
+        const QColor colour = SeriesColor(s, count, chart_.pairedSeries);
         painter.setPen(QPen(colour.darker(140), 0));
         painter.setBrush(colour);
         painter.drawRects(bars.data(), static_cast<int>(bars.size()));
     }
     painter.restore();
+    if (!HasValues(chart_))
+        PaintNoCalls(painter, plot_);
     paintCategoryLabels(painter);
     painter.restore();
 }
@@ -212,7 +214,7 @@ void BarChartView::paintLegend(QPainter& painter) const {
         const double y = legend_.top() + row * metrics.height();
         for (int s = first; s < end; ++s) {
             const QString text = QText(chart_.series[static_cast<std::size_t>(s)].legend);
-            const QColor colour = SeriesColor(s, count);
+            const QColor colour = SeriesColor(s, count, chart_.pairedSeries);
             painter.setPen(QPen(colour.darker(140), 0));
             painter.setBrush(colour);
             painter.drawRect(QRectF(x, y + (metrics.height() - kSwatch) / 2, kSwatch, kSwatch));

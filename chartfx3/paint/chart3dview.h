@@ -3,6 +3,7 @@
 
 #include "chartfx3/chartmodel.h"
 
+#include <QFont>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
@@ -18,7 +19,8 @@ class QPainter;
 // the angle of Angles3D's low half (50 degrees) above the horizontal, and is shortened by the
 // sine of its high half (25 degrees), the eye's height above the floor. A chart with more
 // rows than fit is made shallower, never cut; the series legends name the rows at their
-// right end, every one of them when there is room, else every second, third, ...
+// right end, every one of them when their letters fit between the rows at down to 6 points,
+// else every second, third, ...
 class Chart3DView {
 public:
     // Lays the chart out in (0, 0, size) chart pixels.
@@ -37,8 +39,9 @@ public:
     QRectF boxBounds() const;
     int points() const { return points_; }
     int rows() const { return rows_; }
-    // Every rowLabelStep-th row carries its legend; 1 means all of them.
+    // Every rowLabelStep-th row carries its legend in rowLabelFont; 1 means all of them.
     int rowLabelStep() const { return rowLabelStep_; }
+    const QFont& rowLabelFont() const { return rowFont_; }
     // 0 when the point legends lie flat, -90 when they stand upright.
     int pointLabelAngle() const { return pointLabelAngle_; }
     double axisTop() const { return top_; }
@@ -65,6 +68,7 @@ private:
     double row_ = 0;    // length of one row along the depth direction, pixels
     double height_ = 0; // pixels from the floor to the axis maximum
     int rowLabelStep_ = 1;
+    QFont rowFont_;
     int pointLabelAngle_ = 0;
     QRectF heading_, valueTitle_, categoryTitle_;
 };

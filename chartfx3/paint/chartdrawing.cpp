@@ -7,6 +7,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <optional>
 
 struct ChartDrawing::Views {
@@ -73,10 +74,23 @@ void PaintChart(const ChartModel& chart, QPainter& painter, const QRectF& target
     ChartDrawing(chart).paint(painter, target, dpi);
 }
 
-QImage ChartImage(const ChartModel& chart, const QSize& size) {
+QImage ChartImage(const ChartModel& chart, const QSize& size, double scale) {
     QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(Qt::white);
+    if (scale != 1) {
+        const int dotsPerMeter = qRound(chartstyle::kChartDpi * scale / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+    }
     QPainter painter(&image);
-    PaintChart(chart, painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    PaintChart(chart, painter, QRectF(QPointF(0, 0), QSizeF(size)), chartstyle::kChartDpi * scale);
     return image;
+}
+
+QRectF PaperChartRect(const QRectF& paper, const QRectF& printable, double dpi) {
+    const double margin = kPaperSideMarginMm / 25.4 * dpi;
+    QRectF room = printable;
+    room.setLeft(std::max(printable.left(), paper.left() + margin));
+    room.setRight(std::min(printable.right(), paper.right() - margin));
+    return room;
 }

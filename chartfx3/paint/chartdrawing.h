@@ -45,5 +45,15 @@ private:
 
 // The chart painted into `target` (see ChartDrawing::paint).
 void PaintChart(const ChartModel& chart, QPainter& painter, const QRectF& target, double dpi = 96);
-// The chart as an image of `size` pixels at 96 dpi on white.
-QImage ChartImage(const ChartModel& chart, const QSize& size);
+// The chart as an image of `size` pixels on white, laid out at 96 dpi in `size` / `scale`:
+// with a scale of 2 the same chart as at half the size, its text and lines twice as large.
+// Scaled, the image says scale x 96 dpi, so that a document places it at the layout's size.
+QImage ChartImage(const ChartModel& chart, const QSize& size, double scale = 1);
+
+// How far a chart on paper keeps from the paper's left and right edges: its value-axis title
+// is then never cut by a printer's margin.
+inline constexpr double kPaperSideMarginMm = 10;
+// The room for a chart on paper: the printable area, narrowed where it comes nearer than
+// kPaperSideMarginMm to the paper's left or right edge. Both rectangles in the painter's
+// device units of `dpi`, `paper` the whole sheet.
+QRectF PaperChartRect(const QRectF& paper, const QRectF& printable, double dpi);

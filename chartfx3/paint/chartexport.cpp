@@ -31,16 +31,21 @@ bool Paint(const ChartModel& chart, QPaintDevice& device, const QRectF& target, 
     return painter.end();
 }
 
+QSize ScaledSize(const QSize& size, double scale) {
+    return QSize(qRound(size.width() * scale), qRound(size.height() * scale));
+}
+
 } // namespace
 
-QByteArray ChartFileBytes(const ChartModel& chart, ChartFileFormat format, const QSize& size) {
+QByteArray ChartFileBytes(const ChartModel& chart, ChartFileFormat format, const QSize& size,
+                          double scale) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     const QString title = QText(chart.heading());
     bool painted = false;
     switch (format) {
     case ChartFileFormat::Png:
-        painted = ChartImage(chart, size).save(&buffer, "PNG");
+        painted = ChartImage(chart, ScaledSize(size, scale), scale).save(&buffer, "PNG");
         break;
     case ChartFileFormat::Svg: {
         QSvgGenerator svg;
@@ -99,17 +104,17 @@ void SaveBytes(const QString& path, const QByteArray& bytes) {
 }
 
 void SaveChart(const ChartModel& chart, const QString& path, ChartFileFormat format,
-               const QSize& size) {
+               const QSize& size, double scale) {
     // Drawn completely before the file is touched: a drawing that fails leaves no file behind.
-    const QByteArray bytes = ChartFileBytes(chart, format, size.expandedTo(QSize(1, 1)));
+    const QByteArray bytes = ChartFileBytes(chart, format, size.expandedTo(QSize(1, 1)), scale);
     if (bytes.isEmpty())
         ThrowCannotWrite(path, QString());
     SaveBytes(path, bytes);
 }
 
-std::unique_ptr<QMimeData> ChartMimeData(const ChartModel& chart, const QSize& size) {
+std::unique_ptr<QMimeData> ChartMimeData(const ChartModel& chart, const QSize& size, double scale) {
     auto data = std::make_unique<QMimeData>();
-    data->setImageData(ChartImage(chart, size));
+    data->setImageData(ChartImage(chart, ScaledSize(size, scale), scale));
     data->setText(QText(FiguresText(chart)));
     return data;
 }

@@ -28,14 +28,18 @@ QString SuffixOf(ChartFileFormat format);
 // Throws WriteError "Die Datei „…“ kann nicht geschrieben werden: <reason>".
 void SaveBytes(const QString& path, const QByteArray& bytes);
 
-// The chart as the bytes of a file. PNG: an image of `size` pixels; SVG and PDF: vector
-// drawings whose page is `size` at 96 dpi. Empty when the drawing failed.
-QByteArray ChartFileBytes(const ChartModel& chart, ChartFileFormat format, const QSize& size);
+// The chart laid out at `size` (96 dpi) as the bytes of a file. PNG: an image of `size` x `scale`
+// pixels, its text and lines `scale` times as large (ChartImage); SVG and PDF: vector drawings
+// whose page is `size`. Empty when the drawing failed.
+QByteArray ChartFileBytes(const ChartModel& chart, ChartFileFormat format, const QSize& size,
+                          double scale = 1);
 
 // Writes ChartFileBytes to `path` as SaveBytes does.
 void SaveChart(const ChartModel& chart, const QString& path, ChartFileFormat format,
-               const QSize& size);
+               const QSize& size, double scale = 1);
 
-// One clipboard entry: the chart as an image of `size` pixels and its figures as tab-separated
-// text, so that it pastes as a picture into a text and as a table into a spreadsheet.
-std::unique_ptr<QMimeData> ChartMimeData(const ChartModel& chart, const QSize& size);
+// One clipboard entry: the chart laid out at `size` as an image of `size` x `scale` pixels and
+// its figures as tab-separated text, so that it pastes as a picture into a text and as a table
+// into a spreadsheet.
+std::unique_ptr<QMimeData> ChartMimeData(const ChartModel& chart, const QSize& size,
+                                         double scale = 1);

@@ -1,6 +1,7 @@
 #include "chartfx3/paint/chartstyle.h"
 
 #include "charts/format.h"
+#include "charts/keyfigurerow.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -60,7 +61,15 @@ QRectF CategoryFace::map(const QRectF& box) const {
     return QRectF(box.x() / condense, box.y(), box.width() / condense, box.height());
 }
 
-QColor SeriesColor(int index, int count) {
+QColor SeriesColor(int index, int count, bool paired) {
+    if (paired) {
+        const QColor base = SeriesColor(std::max(0, index) / 2, (std::max(1, count) + 1) / 2);
+        if (index % 2 == 0)
+            return base;
+        // Halfway to white: the same hue, clearly lighter, still a colour on paper.
+        const auto light = [](int c) { return c + (255 - c) * 11 / 20; };
+        return QColor(light(base.red()), light(base.green()), light(base.blue()));
+    }
     // Few series get clearly distinct colours; the per-floor rows of the 3-D view a ramp from
     // blue over green to red, so that neighbouring floors look alike and far ones differ.
     static const std::array<QColor, 6> palette = {
@@ -72,6 +81,14 @@ QColor SeriesColor(int index, int count) {
     return QColor::fromHsvF(static_cast<float>((215.0 - 215.0 * t) / 360.0), 0.75f, 0.85f);
 }
 
+QColor AssessmentColor(const std::string& assessment) {
+    if (assessment == kBetter)
+        return QColor(0x00, 0x80, 0x00);
+    if (assessment == kWorse)
+        return QColor(0xc0, 0x00, 0x00);
+    return Qt::black;
+}
+
 QString Number(double value, int decimals) {
     return QText(FormatDecimal(std::isfinite(value) ? value : 0, std::clamp(decimals, 0, 6)));
 }
@@ -79,6 +96,22 @@ QString Number(double value, int decimals) {
 QString Share(double part, double whole) {
     const double percent = whole > 0 && std::isfinite(part) ? 100.0 * part / whole : 0.0;
     return QText(FormatDecimal(percent, 1) + " %");
+}
+
+bool HasValues(const ChartModel& chart) {
+    for (const ChartSeries& s : chart.series)
+        for (double v : s.values)
+            if (std::isfinite(v) && v > 0)
+                return true;
+    return false;
+}
+
+void PaintNoCalls(QPainter& painter, const QRectF& area) {
+    painter.save();
+    painter.setPen(QColor(0x60, 0x60, 0x60));
+    painter.setFont(AxisTitleFont());
+    painter.drawText(area, Qt::AlignCenter, QStringLiteral("keine Rufe"));
+    painter.restore();
 }
 
 int PointCount(const ChartModel& chart) {

@@ -41,13 +41,21 @@ struct CategoryFace {
 };
 CategoryFace CategoryFont(const ChartModel& chart);
 
-// Colour of series (bars) or point (pie slices) `index` of `count`.
-QColor SeriesColor(int index, int count);
+// Colour of series (bars) or point (pie slices) `index` of `count`. Paired series (a period and
+// its comparison) share a hue per pair, the second of a pair a lighter shade of it.
+QColor SeriesColor(int index, int count, bool paired = false);
+// The colour of a change's assessment: green for "besser", red for "schlechter", else black.
+QColor AssessmentColor(const std::string& assessment);
 
 // A value as the chart writes it (FormatDecimal): `decimals` places (0..6), 0 where not finite.
 QString Number(double value, int decimals);
 // A share as German text with one decimal place: "25,3 %".
 QString Share(double part, double whole);
+
+// A chart without any value above 0 (no calls in the file, or none in what it shows) says so in
+// its plot area: "keine Rufe", centred in `area` in the axis titles' font.
+bool HasValues(const ChartModel& chart);
+void PaintNoCalls(QPainter& painter, const QRectF& area);
 
 // Points of the chart: its legends or its longest series, whichever has more.
 int PointCount(const ChartModel& chart);

@@ -92,8 +92,7 @@ void PieChartView::paint(QPainter& painter) const {
         painter.setPen(Qt::NoPen);
         painter.setBrush(kPlaceholder);
         painter.drawEllipse(pie_);
-        painter.setPen(Qt::black);
-        painter.drawText(pie_, Qt::AlignCenter, QStringLiteral("Keine Werte"));
+        PaintNoCalls(painter, pie_);
     }
     const double r = pie_.width() / 2;
     for (int i = 0; i < points_ && total_ > 0; ++i) {

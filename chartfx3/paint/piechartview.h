@@ -13,7 +13,7 @@ class QPainter;
 
 // Heading on top, the legend on the right (every point with value and share, a point of
 // nothing included), the pie in the rest with each slice's share outside it. Slices start at
-// twelve o'clock and run clockwise; with nothing to share out a grey disc says "Keine Werte".
+// twelve o'clock and run clockwise; with nothing to share out a grey disc says "keine Rufe".
 class PieChartView {
 public:
     PieChartView(const ChartModel& chart, const QSizeF& size);

@@ -1,18 +1,16 @@
-// Key-figure page: the rows of the key figures drawn as a two-column table on paper or image.
+// Key-figure page: the key-figure table drawn on paper or image.
 #pragma once
 
 #include "charts/keyfigurerow.h"
 
-#include <QString>
-
-#include <vector>
-
 class QPainter;
 class QRectF;
 
-// Draws the title and the rows into `target`: each section as a shaded heading, then label and
-// value side by side, long values wrapped. `dpi` is the number of painter units per inch there
-// (96 for images, the resolution for printers and PDF writers). A table taller than `target`
-// is drawn smaller so that it fits.
-void PaintKeyFigurePage(QPainter& painter, const QRectF& target, double dpi, const QString& title,
-                        const std::vector<KeyFigureRow>& rows);
+// Draws the title and the rows into `target`: each section as a shaded heading, then a line
+// per row, long texts wrapped. A file's table has label and value side by side; a comparison's
+// has its six columns under their headings, the assessment in its colour, and a note's value
+// across the comparison's columns. `dpi` is the number of painter units per inch there (96 for
+// images, the resolution for printers and PDF writers). A table taller than `target` is drawn
+// smaller so that it fits.
+void PaintKeyFigurePage(QPainter& painter, const QRectF& target, double dpi,
+                        const KeyFigureTable& table);

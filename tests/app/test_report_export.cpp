@@ -70,6 +70,28 @@ TEST(ReportExport, PdfCsvSvgAndPngInOneRun) {
     EXPECT_NE(PdfText(pdf, 2).find("Bewertung der mittleren Wartezeit"), std::string::npos);
     EXPECT_NE(PdfText(pdf, 6).find("Foyer"), std::string::npos); // all calls over the floors
     EXPECT_NE(PdfText(pdf, 13).find("Rufe über der Uhrzeit und den Etagen"), std::string::npos);
+    // Every page but the cover: the building above, the page's number below; no text nearer
+    // than 10 mm to the paper's sides, the value axis' title included.
+    EXPECT_EQ(PdfText(pdf, 1).find("Seite"), std::string::npos);
+    for (int page = 2; page <= 13; ++page) {
+        const std::string text = PdfText(pdf, page);
+        const std::string parts[] = {"hochhaus-40.csv", "Kunde: Stadtwerke", "Bericht vom",
+                                     "Seite " + std::to_string(page) + " von 13"};
+        for (const std::string& part : parts)
+            EXPECT_NE(text.find(part), std::string::npos) << page << part;
+        const double width = pages[static_cast<std::size_t>(page - 1)].first;
+        std::istringstream words(RunCommand("pdftotext -bbox -f " + std::to_string(page) + " -l " +
+                                            std::to_string(page) + " '" + pdf + "' -"));
+        double left = width, right = 0;
+        for (std::string line; std::getline(words, line);) {
+            double xMin, xMax;
+            if (std::sscanf(line.c_str(), " <word xMin=\"%lf\" yMin=\"%*f\" xMax=\"%lf\"", &xMin,
+                            &xMax) == 2)
+                left = std::min(left, xMin), right = std::max(right, xMax);
+        }
+        EXPECT_GE(left, 28.3) << page; // 10 mm in points
+        EXPECT_LE(right, width - 28.3) << page;
+    }
     // Vector pages: the logo is the one picture, kept lossless; every font is embedded.
     const std::string images = RunCommand("pdfimages -list '" + pdf + "' | tail -n +3");
     EXPECT_EQ(images.substr(0, 52), "   1     0 image     360   147  rgb     3   8  image")

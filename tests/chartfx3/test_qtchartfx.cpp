@@ -116,18 +116,44 @@ private slots:
 
     void barsAndTitlesInPlace() {
         // The axis runs from 0 to the chart's maximum: a bar of the maximum reaches the top of
-        // the plot, one of half of it the middle.
+        // the plot, one of half of it the middle. An image at twice the scale is the same
+        // layout twice as large; a comparison's pair of series is one hue, the second lighter.
         ChartModel chart = BarModel(12, false, 2, 500);
         chart.series[0].values[3] = 500;
         chart.series[1].values[7] = 250;
-        const QImage image = ChartImage(chart, QSize(609, 329));
-        const QRect plot = BarChartView(chart, QSizeF(609, 329)).plotArea().toRect();
-        for (const auto& [series, point, top] :
-             {std::tuple{0, 3, plot.top()}, std::tuple{1, 7, plot.center().y()}}) {
-            const int left = plot.left() + point * plot.width() / 12;
-            const int y = CountColour(image, chartstyle::SeriesColor(series, 2),
-                                      QRect(left, 0, plot.width() / 12, plot.bottom()), true);
-            QVERIFY2(std::abs(y - top) <= 2.5, qPrintable(QString::number(y - top)));
+        for (const auto& [scale, paired] : {std::pair{1, false}, std::pair{2, true}}) {
+            chart.pairedSeries = paired;
+            const QImage image = ChartImage(chart, QSize(609, 329) * scale, scale);
+            QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 96 * scale);
+            const QRectF area = BarChartView(chart, QSizeF(609, 329)).plotArea();
+            const QRect plot = QRectF(area.topLeft() * scale, area.size() * scale).toRect();
+            for (const auto& [series, point, top] :
+                 {std::tuple{0, 3, plot.top()}, std::tuple{1, 7, plot.center().y()}}) {
+                const int left = plot.left() + point * plot.width() / 12;
+                const QColor colour = chartstyle::SeriesColor(series, 2, paired);
+                const int y = CountColour(image, colour,
+                                          QRect(left, 0, plot.width() / 12, plot.bottom()), true);
+                QVERIFY2(std::abs(y - top) <= 2.5 * scale, qPrintable(QString::number(y - top)));
+            }
+            const QColor first = chartstyle::SeriesColor(0, 2, paired);
+            const QColor second = chartstyle::SeriesColor(1, 2, paired);
+            QCOMPARE(std::abs(first.hsvHue() - second.hsvHue()) <= 2, paired);
+            QVERIFY(!paired || second.lightness() > first.lightness() + 40);
+        }
+    }
+
+    void noCallsSaySo() {
+        // A chart of nothing but zeros says "keine Rufe" in its plot; one with calls does not.
+        ChartModel bars = BarModel(14, false), empty = bars, empty3D = Model3D(14),
+                   pie = PieModel({0, 0, 0, 0});
+        for (ChartModel* m : {&empty, &empty3D})
+            for (ChartSeries& s : m->series)
+                std::fill(s.values.begin(), s.values.end(), 0.0);
+        for (const auto& [chart, says] : {std::pair{&bars, false}, std::pair{&empty, true},
+                                          std::pair{&empty3D, true}, std::pair{&pie, true}}) {
+            const QImage image = ChartImage(*chart, QSize(609, 329));
+            const QRect middle(200, 120, 210, 90);
+            QCOMPARE(CountColour(image, QColor(0x60, 0x60, 0x60), middle, false, 12) > 20, says);
         }
     }
 
@@ -189,15 +215,17 @@ private slots:
                 const QRectF box = view.boxBounds();
                 QVERIFY(QRectF(QPointF(0, 0), size).contains(box));
                 QVERIFY(box.width() > size.width() * 0.6 && box.height() > size.height() * 0.4);
-                // Bars keep at least half the height of the box, however many rows there are.
+                // Bars keep nearly half the height of the box, however many rows there are.
                 QVERIFY(view.project(0, 0, 0).y() - view.project(0, 0, view.axisTop()).y() >=
                         box.height() * 0.45);
-                // Labelled rows are a legend's line apart; a few rows are all labelled.
+                // Labelled rows are apart by their letters' height, at 6 points or more; up to
+                // 14 rows (a usual building) all are labelled, in the window too.
                 const double rise =
                     view.project(24, 0, 0).y() - view.project(24, view.rowLabelStep(), 0).y();
-                QVERIFY(rise >= QFontMetricsF(chartstyle::LegendFont()).height() - 0.01);
-                QVERIFY(view.rowLabelStep() == 1 ||
-                        (rows > 3 && (rows > 14 || size.height() < 650)));
+                const QFontMetricsF letters(view.rowLabelFont());
+                QVERIFY(rise >= letters.capHeight() + letters.descent() &&
+                        view.rowLabelFont().pixelSize() >= 8);
+                QVERIFY(view.rowLabelStep() == 1 || rows > 14);
                 // The front row's tallest bar is drawn where the projection puts it.
                 const QImage image = ChartImage(chart, size);
                 const QPointF topEdge = view.project(5.5, 0.5 - 0.35, 290);

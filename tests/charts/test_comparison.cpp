@@ -38,7 +38,7 @@ TEST(Comparison, FiguresAndChartsOfBothPeriods) {
     const StatisticsStore totals = LoadComparisonStore(dir.write("kaputt.csv", broken.bytes()));
     for (const auto& [with, expected] : {std::pair{&other, "/comparison-per-day.txt"},
                                          std::pair{&totals, "/comparison-totals.txt"}})
-        EXPECT_EQ(KeyFigureText(ComparisonRows(Compare(mine, *with))),
+        EXPECT_EQ(KeyFigureText(ComparisonTable(Compare(mine, *with)).rows),
                   ReadBytes(GS_TEST_DATA + std::string(expected)));
     const auto expect = [&](ChartId id, const StatisticsStore& with, const char* heading,
                             const char* valueAxis, double axisMax,

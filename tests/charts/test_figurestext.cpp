@@ -1,5 +1,6 @@
 // A chart's figures as tables: what a spreadsheet reads back from the text and the CSV.
 #include "charts/figurestext.h"
+#include "charts/keyfigurerow.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,15 @@ ChartModel Formulas() {
     return m;
 }
 
+// Key figures of a comparison: a row with its change, a note across the line.
+KeyFigureTable Compared() {
+    return {"Vergleich: a.csv mit b.csv",
+            ComparisonColumns("01.11.–07.11.", "04.10.–10.10."),
+            {{"Wartezeit", "alle", "13,8 s", "15,4 s", "-1,6 s", "-10,5 %", kBetter},
+             {"Wartezeit", "Ab-Rufe", "=2", "–"},
+             {"Bewertung", "Hinweis", "nur Spitzenverkehr"}}};
+}
+
 } // namespace
 
 TEST(ChartTable, SpreadsheetsReadTheFiguresBack) {
@@ -74,6 +84,22 @@ TEST(ChartTable, SpreadsheetsReadTheFiguresBack) {
         {FiguresCsv(decimals).substr(3), ';', oneDecimal},
         {FiguresText(Formulas()), '\t', formulas}, // the clipboard
         {FiguresCsv(Formulas()).substr(3), ';', formulas},
+        // The key figures: title, headings, each section on a line of its own, a cell per
+        // column in both modes.
+        {KeyFigureTsv(Compared()),
+         '\t',
+         {{"Vergleich: a.csv mit b.csv"},
+          {"Kennzahl", "01.11.–07.11.", "Vergleich 04.10.–10.10.", "Änderung", "Änderung in %",
+           "Bewertung"},
+          {"Wartezeit"},
+          {"alle", "13,8 s", "15,4 s", "'-1,6 s", "'-10,5 %", "besser"},
+          {"Ab-Rufe", "'=2", "–", "", "", ""},
+          {"Bewertung"},
+          {"Hinweis", "nur Spitzenverkehr", "", "", "", ""}}},
+        {KeyFigureTsv(
+             {"Kennzahlen: a.csv", KeyFigureColumns(), {{"Zeitraum", "Dauer", "7,0 Tage"}}}),
+         '\t',
+         {{"Kennzahlen: a.csv"}, {"Kennzahl", "Wert"}, {"Zeitraum"}, {"Dauer", "7,0 Tage"}}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ReadTable(c.text, c.separator), c.rows) << c.text;

@@ -78,6 +78,7 @@ class TestStatistik : public QObject {
     int dialogRuns = 0;
     QStringList nameBoxes;    // the open dialog's file-name box, as each run found it
     QStringList boxes;        // the texts the error box showed, recorded instead of a modal box
+    QStringList notes;        // and the notes after a success
     QString proposed, chosen; // by and for the stubbed report dialog
     QStringList questions;    // the files the overwrite question named
     bool overwrite = true;    // its answer
@@ -133,6 +134,25 @@ class TestStatistik : public QObject {
     std::string Example() const { return files->write("stat.csv", WorkedExampleFile()); }
     std::string LastDirFile() const { return files->file("config/gruppenstatistik/default.sta"); }
 
+    // The key-figures window's rows as shown: the sections from their spanning headings.
+    static std::vector<KeyFigureRow> Shown(const TKennzahlenDlg& dlg) {
+        std::vector<KeyFigureRow> rows;
+        std::string section;
+        const int columns = dlg.Tabelle->columnCount();
+        for (int r = 0; r < dlg.Tabelle->rowCount(); ++r) {
+            std::vector<std::string> cells(6);
+            for (int c = 0; c < columns; ++c)
+                cells[static_cast<std::size_t>(c)] =
+                    dlg.Tabelle->item(r, c) ? dlg.Tabelle->item(r, c)->text().toStdString()
+                                            : std::string();
+            if (dlg.Tabelle->columnSpan(r, 0) == columns)
+                section = cells[0];
+            else
+                rows.push_back(
+                    {section, cells[0], cells[1], cells[2], cells[3], cells[4], cells[5]});
+        }
+        return rows;
+    }
     static std::unique_ptr<QPrinter> PdfPrinter(const std::string& pdf) {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFileName(Q(pdf));
@@ -158,6 +178,7 @@ private slots:
         for (auto format : {QSettings::IniFormat, QSettings::NativeFormat})
             QSettings::setPath(format, QSettings::UserScope, Q(qtSettings->path().string()));
         SetErrorPresenter([this](const QString& text, QWidget*) { boxes << text; });
+        SetNotePresenter([this](const QString& text, QWidget*) { notes << text; });
         SetOverwriteQuestion([this](const QString& path, QWidget*) {
             questions << path;
             return overwrite;
@@ -440,7 +461,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         QTest::keySequence(&dlg, QKeySequence::Copy);
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
-        QVERIFY(copied->hasImage() && !qvariant_cast<QImage>(copied->imageData()).isNull());
+        // The picture: the window's layout at twice the pixels, saying so in its resolution.
+        const QImage picture = qvariant_cast<QImage>(copied->imageData());
+        QVERIFY(copied->hasImage() && picture.size() == dlg.StatChart->size() * 2);
+        QCOMPARE(qRound(picture.dotsPerMeterX() * 0.0254), 192);
         QVERIFY(copied->text().startsWith("Etagen\tAb-Rufe\tAuf-Rufe\r\n"));
         // The save dialogs: proposed name, the filter's format, nothing half-written.
         QString filter;
@@ -501,6 +525,8 @@ private slots:
             QCOMPARE(questions, c.asked.isEmpty() ? QStringList() : QStringList{folder + c.asked});
             const std::string written = c.written.toStdString();
             QVERIFY(written.empty() || ReadBytes(files->file(written)).rfind(c.starts, 0) == 0);
+            QVERIFY(!c.written.endsWith(".png") ||
+                    QImage(Q(files->file(written))).size() == dlg.StatChart->size() * 2);
             QVERIFY(!c.keep || ReadBytes(files->file(c.asked.toStdString())) == "alt");
         }
         QCOMPARE(ReadBytes(stats), ReadBytes(kSample));
@@ -560,21 +586,18 @@ private slots:
         QTest::mouseClick(w->KeyFigures().KennzahlenBtn, Qt::LeftButton);
         TKennzahlenDlg* dlg = w->KeyFigures().Dialog();
         QVERIFY(dlg && dlg->isVisible() && dlg->windowTitle() == QStringLiteral("Kennzahlen"));
+        // One font family in the windows and in Qt's own dialogs.
+        QCOMPARE(QFontInfo(QFileDialog().font()).family(),
+                 QFontInfo(dlg->Tabelle->font()).family());
         // The table shows the rows: a spanning heading per section, then label and value.
-        const auto rows = KeyFigureRows(ComputeKeyFigures(store));
-        std::vector<KeyFigureRow> shown;
-        std::string section;
-        for (int r = 0; r < dlg->Tabelle->rowCount(); ++r) {
-            const std::string first = dlg->Tabelle->item(r, 0)->text().toStdString();
-            if (dlg->Tabelle->columnSpan(r, 0) == 2)
-                section = first;
-            else
-                shown.push_back({section, first, dlg->Tabelle->item(r, 1)->text().toStdString()});
-        }
-        QVERIFY(shown == rows);
+        const KeyFigureTable table = KeyFigureTableOf(store);
+        QVERIFY(Shown(*dlg) == table.rows && dlg->Tabelle->columnCount() == 2);
         QGuiApplication::clipboard()->clear();
         QTest::mouseClick(dlg->CopyBtn, Qt::LeftButton);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(KeyFigureText(rows)));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(KeyFigureTsv(table)));
+        // A laptop's screen: at most 600 px high, resizable, the table scrolls to its end.
+        QVERIFY(dlg->height() <= TKennzahlenDlg::kDefaultHeight &&
+                dlg->minimumHeight() < dlg->height() && dlg->maximumHeight() > 2000);
         const auto paper = PdfPrinter(files->file("kennzahlen.pdf"));
         dlg->setPrinter(paper.get());
         QTest::mouseClick(dlg->PrintBtn, Qt::LeftButton);
@@ -644,13 +667,36 @@ private slots:
         QTest::mouseClick(w->count_a_aufBtn, Qt::LeftButton);
         QCOMPARE(chart.shown().heading(), "Anzahl der Auf-Rufe Tür A auf den Etagen");
         QTest::mouseClick(w->KeyFigures().KennzahlenBtn, Qt::LeftButton);
-        QVERIFY(w->KeyFigures().Dialog()->Rows() ==
-                ComparisonRows(Compare(store, *w->Comparison().Store())));
+        // Six columns, both periods in every section, the assessment's word in its colour.
+        TKennzahlenDlg* dlg = w->KeyFigures().Dialog();
+        const KeyFigureTable table = ComparisonTable(Compare(store, *w->Comparison().Store()));
+        QVERIFY(Shown(*dlg) == table.rows && dlg->Tabelle->columnCount() == 6);
+        QCOMPARE(dlg->Tabelle->horizontalHeaderItem(4)->text(), QStringLiteral("Änderung\nin %"));
+        QStringList sections, assessed;
+        for (int r = 0; r < dlg->Tabelle->rowCount(); ++r) {
+            if (dlg->Tabelle->columnSpan(r, 0) == 6)
+                sections << dlg->Tabelle->item(r, 0)->text();
+            else if (const QTableWidgetItem* verdict = dlg->Tabelle->item(r, 5);
+                     !verdict->text().isEmpty())
+                assessed << verdict->text() + " " + verdict->foreground().color().name();
+        }
+        QVERIFY(sections.contains("Tageszeit") && sections.contains("Etagen"));
+        QVERIFY(assessed.contains("besser #008000") && assessed.contains("schlechter #c00000"));
+        QTest::mouseClick(dlg->CopyBtn, Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(KeyFigureTsv(table)));
         chosen = Q(files->file("vergleich.pdf"));
+        notes.clear();
         QTest::mouseClick(w->Report().ReportBtn, Qt::LeftButton);
         QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("buerohaus-14_Vergleich.pdf"));
+        QCOMPARE(notes, QStringList{"Bericht gespeichert: " + chosen});
         QCOMPARE(PdfPages(chosen.toStdString()).size(), kCharts.size() + 3);
         QVERIFY(PdfHas(chosen.toStdString(), "Vergleich: buerohaus-14.csv mit buerohaus", 3));
+        // Every page but the cover headed by both files and ended by its number.
+        QVERIFY(!PdfHas(chosen.toStdString(), "Seite", 1));
+        for (int page : {2, 3, 14})
+            QVERIFY(
+                PdfHas(chosen.toStdString(), QStringLiteral("Seite %1 von 14").arg(page), page) &&
+                PdfHas(chosen.toStdString(), "Vergleich: buerohaus-14-oktober.csv", page));
     }
 
     void floorNamesDialogLaysOutEveryFloorCount() {
