@@ -27,8 +27,8 @@ FUZZ_SECONDS ?= 60
 # Debian packages the project builds and tests with.
 PACKAGES = build-essential cmake pkg-config \
   qt6-base-dev qt6-svg-dev libpng-dev \
-  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
-  fonts-liberation poppler-utils xvfb xauth qt6-translations-l10n \
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libxlsxwriter-dev \
+  python3-openpyxl fonts-liberation poppler-utils xvfb xauth qt6-translations-l10n \
   $(HARDENING_PACKAGES)
 # Fuzzing, the Windows cross-check and bench/measure.sh: clang-14 with libFuzzer's runtime
 # (libclang-rt-14-dev, which clang only recommends), llvm-14 for llvm-symbolizer (readable

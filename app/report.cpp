@@ -154,6 +154,13 @@ nlohmann::json ComparisonJson(const StatisticsStore& store, const StatisticsStor
             {"charts", charts}};
 }
 
+std::string LoadFailureText(const std::string& what, const std::string& path,
+                            const std::string& message, bool namesFile) {
+    if (namesFile)
+        return "gruppenstatistik-report: " + (what.empty() ? "" : what + ": ") + message;
+    return (what.empty() ? "" : what + " ") + path + ": " + message;
+}
+
 std::string JsonText(const nlohmann::json& json) {
     return json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
 }

@@ -25,6 +25,12 @@ std::vector<std::string> ReportCover(const StatisticsStore& store, const std::st
 // The comparison of `store` with `other` as numbers, with its charts (keys: README).
 nlohmann::json ComparisonJson(const StatisticsStore& store, const StatisticsStore& other);
 
+// What the tool prints when a file cannot be loaded (without the line end): a message that names
+// its file itself (the file could not be opened) after the tool's name, any other after the
+// path, "<path>: <message>"; `what` ("Vergleichsdatei") before either.
+std::string LoadFailureText(const std::string& what, const std::string& path,
+                            const std::string& message, bool namesFile);
+
 // The JSON as text, indented by 2. Texts that are not valid UTF-8 (a Latin-1 file name or
 // argument) keep their valid characters; each broken byte becomes U+FFFD.
 std::string JsonText(const nlohmann::json& json);

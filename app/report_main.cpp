@@ -1,5 +1,6 @@
 // gruppenstatistik-report: loads a statistics file and prints its cover sheet and charts.
 #include "app/console.h"
+#include "app/overviewreport.h"
 #include "app/report.h"
 #include "app/reportexport.h"
 #include "charts/comparison.h"
@@ -25,6 +26,8 @@ const char kUsage[] =
     "Aufruf: gruppenstatistik-report [--json] [--kunde TEXT] [--kommission TEXT] "
     "[--etagen DATEI] [--pdf AUS.pdf] [--csv AUS.csv] [--png ORDNER] [--svg ORDNER] "
     "[--size BxH] [--vergleich DATEI] DATEI.csv\n"
+    "       gruppenstatistik-report --uebersicht ORDNER [--json] [--csv AUS.csv] [--xlsx AUS.xlsx] "
+    "[--pdf AUS.pdf]\n"
     "  --json            Deckblatt, Kennzahlen und alle elf Diagramme als JSON ausgeben\n"
     "  --kunde TEXT      auf dem Deckblatt hinter \"Kunde: \"\n"
     "  --kommission TEXT auf dem Deckblatt hinter \"Kommission: \"\n"
@@ -35,7 +38,9 @@ const char kUsage[] =
     "  --csv AUS.csv     die Zahlen aller Diagramme als CSV (Excel), ein Block je Diagramm\n"
     "  --png ORDNER      die elf Diagramme als PNG-Dateien <Diagramm>.png in ORDNER\n"
     "  --svg ORDNER      die elf Diagramme als SVG-Dateien <Diagramm>.svg in ORDNER\n"
-    "  --size BxH        Bildgröße der PNG- und SVG-Dateien in Pixeln (Vorgabe 1200x650)\n";
+    "  --size BxH        Bildgröße der PNG- und SVG-Dateien in Pixeln (Vorgabe 1200x650)\n"
+    "  --uebersicht ORDNER  eine Zeile je Statistikdatei des Ordners und seiner Unterordner\n"
+    "                    (ohne Ausgabeoption als Tabelle); --xlsx AUS.xlsx als Excel-Datei\n";
 
 int Usage(const char* problem) {
     if (problem)
@@ -46,12 +51,8 @@ int Usage(const char* problem) {
 
 // A failed load: an IoError names its file already, the other messages are put behind it.
 int LoadFailed(const std::string& what, const std::string& path, const std::exception& e) {
-    if (dynamic_cast<const IoError*>(&e))
-        std::fprintf(stderr, "gruppenstatistik-report: %s%s\n",
-                     what.empty() ? "" : (what + ": ").c_str(), e.what());
-    else
-        std::fprintf(stderr, "%s%s: %s\n", what.empty() ? "" : (what + " ").c_str(), path.c_str(),
-                     e.what());
+    std::fprintf(stderr, "%s\n",
+                 LoadFailureText(what, path, e.what(), dynamic_cast<const IoError*>(&e)).c_str());
     return 1;
 }
 
@@ -122,6 +123,7 @@ int main(int argc, char** argv) {
     argv = utf8.values();
     bool json = false;
     std::string path, kunde, kommission, etagen, comparisonPath;
+    OverviewRequest overview;
     ExportRequest request;
     request.program = argv[0];
     std::string &pdf = request.pdf, &csv = request.csv, &png = request.png, &svg = request.svg;
@@ -149,6 +151,10 @@ int main(int argc, char** argv) {
             value = &svg;
         else if (arg == "--size")
             value = &size;
+        else if (arg == "--uebersicht")
+            value = &overview.folder;
+        else if (arg == "--xlsx")
+            value = &overview.xlsx;
         if (value) {
             // The texts of the cover sheet may be empty; files and sizes may not.
             const bool text = value == &kunde || value == &kommission;
@@ -169,6 +175,19 @@ int main(int argc, char** argv) {
         else
             path = arg;
     }
+    if (!overview.folder.empty()) {
+        if (!path.empty() || !kunde.empty() || !kommission.empty() || !etagen.empty() ||
+            !comparisonPath.empty() || !png.empty() || !svg.empty() || width != kPngWidth ||
+            height != kPngHeight)
+            return Usage("--uebersicht geht nur mit --json, --csv, --xlsx und --pdf");
+        overview.program = argv[0];
+        overview.json = json;
+        overview.csv = csv;
+        overview.pdf = pdf;
+        return Finish(RunOverview(overview));
+    }
+    if (!overview.xlsx.empty())
+        return Usage("--xlsx gibt es nur mit --uebersicht");
     if (path.empty())
         return Usage("keine Datei angegeben");
 

@@ -8,7 +8,9 @@
 #     the median of the per-round ratios of the two wall times;
 #   - the eleven PNG images (1200 x 650) and the JSON report as processes;
 #   - the peak memory of loading a 1 GB file (the JSON report of a sparse file);
-#   - the peak memory and time of refusing a 3 GB names file (--etagen, a sparse file).
+#   - the peak memory and time of refusing a 3 GB names file (--etagen, a sparse file);
+#   - the overview of 1,000 files (--uebersicht --json) against 1,000 runs of --json, its
+#     peak memory and CPU use, and its peak memory on 10,000 files.
 # Steps whose programs are not built are skipped with a note.
 #   bench/measure.sh [BUILD]   BUILD: the build folder, from the repository's root (default
 #                              build); RUNS=20 runs per process figure
@@ -164,4 +166,28 @@ if [ -x "$report" ]; then
   read -r kb seconds < <(tail -n 1 "$work/rss")
   echo "== names file of 3 GB refused: peak memory $(( kb / 1024 )) MB (budget 10 MB)," \
     "$seconds s"
+fi
+if [ -x "$report" ] && "$report" --help 2>&1 | grep -q -- --uebersicht; then
+  # A fleet of 1,000 files of 40 floors (about 8 MB) in 50 folders: the overview as one process
+  # on every core, against the 1,000 processes a script calling --json per file would start.
+  for ((i = 0; i < 1000; i++)); do
+    mkdir -p "$work/fleet/haus$((i % 50))"
+    cp "$SAMPLE" "$work/fleet/haus$((i % 50))/$i.csv"
+  done
+  echo "== overview of 1,000 files of 40 floors (--uebersicht --json) as a process: median" \
+    "$(median_ms "$report --uebersicht $work/fleet --json") ms (budget 1000 ms)"
+  /usr/bin/time -f '%M %e %U %S' -o "$work/rss" "$report" --uebersicht "$work/fleet" --json >/dev/null
+  read -r kb seconds user system < <(tail -n 1 "$work/rss")
+  echo "== overview of 1,000 files: peak memory $(( kb / 1024 )) MB (budget 50 MB)," \
+    "CPU $(awk -v u="$user" -v s="$system" -v e="$seconds" 'BEGIN { printf("%.0f", e > 0 ? (u + s) / e * 100 : 0) }') %" \
+    "of one core"
+  # A hundred of the runs, times ten: the whole thousand takes minutes on a loaded machine.
+  t=$(wall_us bash -c "for f in $work/fleet/haus0/*.csv $work/fleet/haus1/*.csv \
+    $work/fleet/haus2/*.csv $work/fleet/haus3/*.csv $work/fleet/haus4/*.csv; do $report --json \$f; done")
+  echo "== the same 1,000 files as 1,000 runs of --json: $(( t / 100 )) ms (100 runs measured)"
+  # Ten times the files: the memory stays, each file's store is freed after its row.
+  for ((i = 1000; i < 10000; i++)); do cp "$SAMPLE" "$work/fleet/haus$((i % 50))/$i.csv"; done
+  /usr/bin/time -f '%M %e' -o "$work/rss" "$report" --uebersicht "$work/fleet" --json >/dev/null
+  read -r kb seconds < <(tail -n 1 "$work/rss")
+  echo "== overview of 10,000 files: peak memory $(( kb / 1024 )) MB (budget 50 MB), $seconds s"
 fi

@@ -120,7 +120,14 @@ std::optional<std::int64_t> ParsePeriodTime(const std::string& raw, bool endOfDa
     return minutes + hour * 60 + minute;
 }
 
-std::string DayMonth(std::int64_t minutes) {
+namespace {
+
+struct CivilDate {
+    int day, month;
+    std::int64_t year;
+};
+
+CivilDate DateOf(std::int64_t minutes) {
     // Days since 1.3.0000, then the civil date: the inverse of DaysSince2000.
     const std::int64_t days =
         (minutes >= 0 ? minutes : minutes - kMinutesPerDay + 1) / kMinutesPerDay;
@@ -130,9 +137,24 @@ std::string DayMonth(std::int64_t minutes) {
     const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
     const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
     const std::int64_t mp = (5 * doy + 2) / 153;
-    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
     const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    return {static_cast<int>(doy - (153 * mp + 2) / 5 + 1), month,
+            yoe + era * 400 + (month <= 2 ? 1 : 0)};
+}
+
+} // namespace
+
+std::string DayMonth(std::int64_t minutes) {
+    const CivilDate d = DateOf(minutes);
     char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.", day, month);
+    std::snprintf(text, sizeof text, "%02d.%02d.", d.day, d.month);
+    return text;
+}
+
+std::string DayMonthYear(std::int64_t minutes) {
+    const CivilDate d = DateOf(minutes);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d.%02d.%02d", d.day, d.month,
+                  static_cast<int>(((d.year % 100) + 100) % 100));
     return text;
 }

@@ -34,3 +34,5 @@ std::string FormatRatio(Ratio r, std::int64_t scale = 1);
 std::optional<std::int64_t> ParsePeriodTime(const std::string& text, bool endOfDay);
 // "TT.MM." of the day holding the given minute since 1.1.2000.
 std::string DayMonth(std::int64_t minutes);
+// "TT.MM.JJ" of that day.
+std::string DayMonthYear(std::int64_t minutes);

@@ -43,23 +43,6 @@ std::string HourName(int h) {
     return std::to_string(h) + ":00 Uhr";
 }
 
-// Runs of hours as "0:00–6:00, 22:00–24:00 Uhr".
-std::string HourRanges(const std::vector<int>& hours) {
-    if (hours.empty())
-        return "keine";
-    std::string out;
-    for (std::size_t i = 0; i < hours.size();) {
-        std::size_t j = i;
-        while (j + 1 < hours.size() && hours[j + 1] == hours[j] + 1)
-            ++j;
-        if (!out.empty())
-            out += ", ";
-        out += std::to_string(hours[i]) + ":00–" + std::to_string(hours[j] + 1) + ":00";
-        i = j + 1;
-    }
-    return out + " Uhr";
-}
-
 // The first hour with the most calls, none when no hour has any.
 HourFigure Busiest(const std::array<std::int64_t, kHours>& perHour) {
     HourFigure best;
@@ -205,6 +188,22 @@ KeyFigures ComputeKeyFigures(const StatisticsStore& s) {
             k.flags.push_back(sf.flag);
     }
     return k;
+}
+
+std::string HourRanges(const std::vector<int>& hours) {
+    if (hours.empty())
+        return "keine";
+    std::string out;
+    for (std::size_t i = 0; i < hours.size();) {
+        std::size_t j = i;
+        while (j + 1 < hours.size() && hours[j + 1] == hours[j] + 1)
+            ++j;
+        if (!out.empty())
+            out += ", ";
+        out += std::to_string(hours[i]) + ":00–" + std::to_string(hours[j] + 1) + ":00";
+        i = j + 1;
+    }
+    return out + " Uhr";
 }
 
 std::string KeyFigureTitle(const StatisticsStore& s) {

@@ -80,5 +80,7 @@ std::string KeyFigureTitle(const StatisticsStore& s);
 
 // The figures as the table shows them: one decimal, decimal comma, "–" where undefined.
 std::vector<KeyFigureRow> KeyFigureRows(const KeyFigures& k);
+// Runs of hours of the day (ascending) as "0:00–6:00, 22:00–24:00 Uhr"; "keine" for none.
+std::string HourRanges(const std::vector<int>& hours);
 // The table of the loaded file: KeyFigureTitle, KeyFigureColumns and KeyFigureRows.
 KeyFigureTable KeyFigureTableOf(const StatisticsStore& s);

@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -184,9 +182,5 @@ void LoadStatisticsFile(StatisticsStore& store, const std::string& path) {
 }
 
 bool IsExportedTable(const std::string& path) {
-    if (!NoRegularFile(path).empty())
-        return false; // a pipe would block the open
-    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-    char start[3] = {};
-    return in.read(start, 3) && std::string_view(start, 3) == kUtf8Bom;
+    return FirstBytes(path, 3) == kUtf8Bom; // nothing for a pipe, which would block the open
 }

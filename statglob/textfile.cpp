@@ -132,3 +132,15 @@ void TextFile::Close() {
     if (std::fclose(f) != 0)
         Fail(errno);
 }
+
+std::string FirstBytes(const std::string& path, std::size_t count) {
+    if (!NoRegularFile(path).empty())
+        return {};
+    std::FILE* file = OpenFile(path);
+    if (!file)
+        return {};
+    std::string bytes(count, '\0');
+    bytes.resize(std::fread(bytes.data(), 1, count, file));
+    std::fclose(file);
+    return bytes;
+}

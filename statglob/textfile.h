@@ -36,3 +36,7 @@ private:
     std::size_t pos_ = 0;
     std::size_t len_ = 0;
 };
+
+// The first `count` bytes of a regular file (fewer when it is shorter); empty when it cannot be
+// read. Nothing past them is read.
+std::string FirstBytes(const std::string& path, std::size_t count);

@@ -56,6 +56,9 @@ QIcon PrinterSetupPicture() {
 QIcon ReportPicture() {
     return TwoImagePicture(QStringLiteral(":/mainwin/reportbtn.png"));
 }
+QIcon OverviewPicture() {
+    return TwoImagePicture(QStringLiteral(":/mainwin/overviewbtn.png"));
+}
 QIcon CheckMarkPicture() {
     return TwoImagePicture(QStringLiteral(":/mainwin/haken.png"));
 }

@@ -31,6 +31,7 @@ QIcon PrintPicture();        // 16 x 16
 QIcon PrinterSetupPicture(); // 16 x 16
 QIcon ComparePicture();      // 16 x 16, two pairs of bars
 QIcon ReportPicture();       // 16 x 16, a sheet with a bar chart
+QIcon OverviewPicture();     // 16 x 16, a folder holding the rows of a table
 QIcon CheckMarkPicture();    // 18 x 18, green when enabled, grey when not
 
 // The program's icon (64 x 64), ":/mainwin/gruppenstatistik.png".

@@ -196,9 +196,20 @@ void TStatDlg::SetChartOrigin(const QString& statisticsFile, ChartId chart,
     statisticsFile_ = statisticsFile;
     comparisonFile_ = comparisonFile;
     chartName_ = QText(ChartOf(chart).fileName);
+    proposedStem_.clear();
+    inputs_.clear();
+}
+
+void TStatDlg::SetTrendOrigin(const QString& proposedStem, const QStringList& inputs) {
+    statisticsFile_.clear();
+    comparisonFile_.clear();
+    proposedStem_ = proposedStem;
+    inputs_ = inputs;
 }
 
 QString TStatDlg::ProposedPath(const QString& suffix) const {
+    if (!proposedStem_.isEmpty())
+        return proposedStem_ + QLatin1Char('.') + suffix;
     const QString name = chartName_ + QLatin1Char('.') + suffix;
     if (statisticsFile_.isEmpty())
         return QDir(QDir::homePath()).filePath(name);
@@ -224,7 +235,9 @@ QString TStatDlg::ChooseSavePath(const QString& caption, const QString& proposed
         return path;
     path = WithSuffix(path, suffixOfFilter ? suffixOfFilter() : proposedSuffix);
     // A name typed without its suffix could hit the statistics file: that is never overwritten.
-    return MayWrite(path, {statisticsFile_, comparisonFile_}, this) ? path : QString();
+    return MayWrite(path, QStringList{statisticsFile_, comparisonFile_} + inputs_, this)
+               ? path
+               : QString();
 }
 
 void TStatDlg::KopierenActionClick() {

@@ -6,6 +6,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -71,6 +72,9 @@ public:
     // never written (MayWrite).
     void SetChartOrigin(const QString& statisticsFile, ChartId chart,
                         const QString& comparisonFile = {});
+    // A chart drawn from several files (the trend of a group): the save dialogs propose
+    // "<proposedStem>.<suffix>" and never write one of `inputs`.
+    void SetTrendOrigin(const QString& proposedStem, const QStringList& inputs);
     // The path a save dialog proposes for a file with this suffix.
     QString ProposedPath(const QString& suffix) const;
 
@@ -95,6 +99,8 @@ private:
     QString statisticsFile_;
     QString comparisonFile_;
     QString chartName_ = QStringLiteral("Diagramm");
+    QString proposedStem_; // of a trend
+    QStringList inputs_;   // of a trend
     SaveChooser saveChooser_;
     PreviewRunner previewRunner_;
 };

@@ -17,6 +17,7 @@
 #include "ui/keyfigureaction.h"
 #include "ui/mainpictures.h"
 #include "ui/memolines.h"
+#include "ui/overviewaction.h"
 #include "ui/reportaction.h"
 #include "ui/statchart.h"
 #include "ui/statetag.h"
@@ -238,6 +239,13 @@ Thaupt::Thaupt(StatisticsStore& store, QWidget* parent)
                 keyFigures_->Refresh();
                 FollowComparison();
             }));
+    overview_ = std::make_unique<OverviewAction>(
+        *this, store_, [this](const std::string& path) { OpenStatisticsFile(path); },
+        [this](const std::string& newer, const std::string& older) {
+            OpenStatisticsFile(newer);
+            comparison_->OpenComparisonFile(FileNameText(older));
+            keyFigures_->KennzahlenBtnClick();
+        });
 
     fileChooser_ = [](QFileDialog& dialog) -> QString {
         if (dialog.exec() != QDialog::Accepted)
@@ -435,9 +443,9 @@ void Thaupt::ShowLastDir() {
     const QString folder = QText(store_.LastDir.view());
     if (!folder.isEmpty())
         OpenDlg->setDirectory(folder);
-    // The label ends before the version: a long folder is shortened in its middle, and its
+    // The label ends before the overview button: a long folder is shortened in its middle, and its
     // hint shows it whole.
-    const int room = VersionsLabel->x() - Label1->x() - 8;
+    const int room = overview_->UebersichtBtn->x() - Label1->x() - 8;
     const QString shown = Label1->fontMetrics().elidedText(folder, Qt::ElideMiddle, room);
     Label1->setText(shown);
     Label1->setToolTip(shown == folder ? QString() : folder);

@@ -19,6 +19,7 @@
 
 class ComparisonPanel;
 class KeyFigureAction;
+class OverviewAction;
 class QFileDialog;
 class QFrame;
 class QLabel;
@@ -89,6 +90,7 @@ public:
     ReportAction& Report() const { return *report_; }
     ComparisonPanel& Comparison() const { return *comparison_; }
     KeyFigureAction& KeyFigures() const { return *keyFigures_; }
+    OverviewAction& Overview() const { return *overview_; }
 
     // Handlers. Exceptions leave them; the buttons reach them through the error box.
     void ExitBtnClick();
@@ -165,6 +167,7 @@ private:
     std::optional<ChartId> shownChart_; // drawn last into the chart window
     std::unique_ptr<KeyFigureAction> keyFigures_;
     std::unique_ptr<ReportAction> report_;
+    std::unique_ptr<OverviewAction> overview_;
     // False when the last-directory file could not be read for another reason than its
     // absence (no regular file, no permission): it is then left as it is.
     bool lastDirKept_ = true;

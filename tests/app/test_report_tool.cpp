@@ -141,10 +141,92 @@ TEST(ReportTool, ErrorsAndUsage) {
          "Vergleichsdatei " + bad + ": '3x0' ist kein gültiger Integerwert"},
         {"--vergleich " GS_EXAMPLES "/buerohaus-14-oktober.csv " GS_EXAMPLES "/buerohaus-14.csv", 0,
          "Vergleich: buerohaus-14.csv mit buerohaus-14-oktober.csv\nVergleich\n"},
+        // The overview: a folder that cannot be read ends with 1, its files' errors do not.
+        {"--uebersicht " + dir.file("fehlt"), 1,
+         "gruppenstatistik-report: Der Ordner „" + dir.file("fehlt") + "“ kann nicht gelesen"},
+        {"--uebersicht " + good, 1, "„" + good + "“ kann nicht gelesen werden: kein Ordner"},
+        {"--uebersicht " + dir.path().string() + " --json", 0,
+         "\"error\": \"" + bad + ": '3x0' ist kein gültiger Integerwert"},
+        {"--uebersicht " + dir.path().string() + " --csv " + good, 1, good},
+        {"--uebersicht " + dir.path().string() + " " + good, 2, "--uebersicht geht nur mit"},
+        {"--xlsx a.xlsx " + good, 2, "--xlsx gibt es nur mit --uebersicht"},
     };
     for (const auto& c : cases) {
         const ToolRun run = RunTool(c.args);
         EXPECT_EQ(run.status, c.status) << c.args;
         EXPECT_NE(run.out.find(c.text), std::string::npos) << c.args << ": " << run.out;
     }
+}
+
+TEST(ReportTool, OverviewOfTheExamplesAgreesWithEveryFileAlone) {
+    const ToolRun run = RunTool("--uebersicht " GS_EXAMPLES " --json");
+    ASSERT_EQ(run.status, 0) << run.out; // one file of them is broken
+    const auto overview = nlohmann::json::parse(run.out);
+    EXPECT_EQ(overview["folder"], GS_EXAMPLES);
+    std::vector<std::string> files;
+    int errors = 0;
+    for (const auto& entry : overview["files"]) {
+        const std::string file = entry["file"];
+        files.push_back(file);
+        const ToolRun alone = RunTool("--json " GS_EXAMPLES "/" + file);
+        if (entry.contains("error")) {
+            ++errors;
+            EXPECT_EQ(alone.status, 1) << file;
+            EXPECT_EQ(entry["error"].get<std::string>() + "\n", alone.out) << file;
+        } else {
+            EXPECT_EQ(entry["keyFigures"], nlohmann::json::parse(alone.out)["keyFigures"]) << file;
+        }
+    }
+    EXPECT_EQ(errors, 1);
+    EXPECT_GE(files.size(), 13u);
+    EXPECT_TRUE(std::is_sorted(files.begin(), files.end()));
+
+    // The office building's four months: November waits longer than the best month before.
+    const auto groups = By("folder", overview["groups"]);
+    const auto& months = groups.at("buerohaus-hafenstrasse")["periods"];
+    EXPECT_EQ(groups.at("buerohaus-hafenstrasse")["floorCount"], 14);
+    ASSERT_EQ(months.size(), 4u);
+    EXPECT_EQ(months[0]["start"], "01.08.26 00:00");
+    EXPECT_EQ(months[0]["changeFromBestEarlier"], nullptr);
+    EXPECT_GT(months[3]["changeFromBestEarlier"].get<double>(), 20);
+    EXPECT_EQ(months[3]["notes"][0].get<std::string>().rfind("Wartezeit ", 0), 0u);
+    EXPECT_LT(months[2]["changeFromBestEarlier"].get<double>(), 20);
+    EXPECT_EQ(groups.at("klinik-nord")["periods"].size(), 2u); // the broken month is left out
+}
+
+TEST(ReportTool, OverviewAsTextCsvExcelAndPdf) {
+    TempDir dir;
+    const std::string csv = dir.file("ü.csv"), xlsx = dir.file("ü.xlsx"), pdf = dir.file("ü.pdf");
+    ToolRun run = RunTool("--uebersicht " GS_EXAMPLES);
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.rfind("Übersicht: " GS_EXAMPLES ", ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\nVerlauf buerohaus-hafenstrasse (14 Etagen)\n  01.08.26 00:00  "),
+              std::string::npos);
+    run =
+        RunTool("--uebersicht " GS_EXAMPLES " --csv " + csv + " --xlsx " + xlsx + " --pdf " + pdf);
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out, "");
+    const std::string table = ReadBytes(csv);
+    EXPECT_EQ(table.rfind("\xEF\xBB\xBFOrdner;Datei;Zeitraum;", 0), 0u);
+    // Worst waiting time first; the broken file last.
+    EXPECT_NE(table.find("\r\nbuerohaus-hafenstrasse;2026-11.csv;01.11.26 00:00–30.11.26 23:59;"
+                         "30,0;14;"),
+              table.find("\r\nklinik-nord;2026-10.csv;") + 1);
+    EXPECT_EQ(table.find("\r\n", table.find("\r\nklinik-nord;2026-10.csv;") + 2), table.size() - 2);
+
+    // Read back: number cells with their formats, the header frozen, the filter over all rows.
+    const std::string book = RunCommand(
+        "/usr/bin/python3 -c \"import openpyxl,sys; ws=openpyxl.load_workbook(sys.argv[1]).active; "
+        "print(ws.title, ws.freeze_panes, ws.auto_filter.ref, ws.max_row); "
+        "print(ws['B2'].value, round(ws['G2'].value, 1), ws['G2'].number_format, ws['E2'].value, "
+        "ws['E2'].number_format, ws['N2'].value[:9])\" '" +
+        xlsx + "' 2>&1");
+    EXPECT_EQ(book, "Übersicht A2 A1:N14 14\n2026-11.csv 28.6 0.0 14 0 Wartezeit\n");
+    const auto pages = PdfPages(pdf);
+    ASSERT_GE(pages.size(), 1u);
+    EXPECT_GT(pages[0].first, pages[0].second); // landscape
+    const std::string text = PdfText(pdf);
+    EXPECT_NE(text.find("Seite 1 von " + std::to_string(pages.size())), std::string::npos);
+    EXPECT_NE(text.find("Wartezeit"), std::string::npos);
+    EXPECT_NE(text.find("ist kein gültiger Integerwert"), std::string::npos);
 }

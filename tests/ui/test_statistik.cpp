@@ -21,6 +21,7 @@
 #include "ui/kennzahlen.h"
 #include "ui/keyfigureaction.h"
 #include "ui/memolines.h"
+#include "ui/overviewaction.h"
 #include "ui/program.h"
 #include "ui/reportaction.h"
 #include "ui/usersettings.h"
@@ -72,7 +73,7 @@ QStringList Sorted(QStringList names) {
     return names;
 }
 
-const QStringList kAtStart = {"ExitBtn", "OpenBtn", "PrintBtn"};
+const QStringList kAtStart = {"ExitBtn", "OpenBtn", "PrintBtn", "UebersichtBtn"};
 const QStringList kAfterLoad =
     kAtStart + QStringList{"ReportBtn",      "count_hourBtn", "count_hour_abBtn", "countBtn",
                            "count_a_aufBtn", "count_a_abBtn", "count_b_aufBtn",   "count_b_abBtn",
@@ -1002,6 +1003,35 @@ private slots:
         QVERIFY(w->OpenBtn->menu() == w->ZuletztMenu);
         w->ZuletztMenu->actions().at(7)->trigger();
         QCOMPARE(store.FileName.str(), loaded[2]);
+    }
+
+    void overviewOpensAndComparesInTheMainWindow() {
+        std::filesystem::create_directories(files->path() / "haus");
+        const std::string nov = files->write("haus/nov.csv", ReadBytes(kSample));
+        const std::string okt =
+            files->write("haus/okt.csv", ReadBytes(GS_EXAMPLES "/buerohaus-14-oktober.csv"));
+        QString start;
+        w->Overview().SetChooser([&](const QString& from) {
+            start = from;
+            return Q(files->file("haus"));
+        });
+        Open(Example());
+        QTest::mouseClick(w->Overview().UebersichtBtn, Qt::LeftButton);
+        QCOMPARE(start, Q(files->path().string())); // the folder of the file loaded last
+        TUebersichtDlg* dlg = w->Overview().Dialog();
+        QVERIFY(dlg && dlg->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg->Reading(), 20000);
+        QCOMPARE(dlg->Rows().size(), std::size_t{2});
+        // The pair: the newer file in the main window, the older as its comparison.
+        dlg->Tabelle->selectAll();
+        QTest::mouseClick(dlg->VergleichenBtn, Qt::LeftButton);
+        QCOMPARE(std::string(store.FileName.view()), nov);
+        QCOMPARE(w->Comparison().File(), Q(okt));
+        QVERIFY(boxes.isEmpty());
+        // A double-click opens a file as the open button does.
+        dlg->RowDoubleClicked(dlg->Tabelle->model()->index(0, 1)); // October waits longer
+        QCOMPARE(std::string(store.FileName.view()), okt);
+        QVERIFY(w->Report().ReportBtn->isEnabled());
     }
 
     void errorBoxEndsTheText() {

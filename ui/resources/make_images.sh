@@ -75,6 +75,12 @@ report_icon() { # colour accent output: a sheet with a folded corner and a bar c
     -stroke none -fill "$2" -draw "rectangle 4,10 5,13" -draw "rectangle 7,6 8,13" \
     -fill "$1" -draw "rectangle 10,8 11,13" "$3"
 }
+overview_icon() { # colour accent output: a folder holding the rows of a table
+  convert -size $((16 * S))x$((16 * S)) xc:none -affine $S,0,0,$S,0,0 -fill "$2" -stroke "$1" -strokewidth 1 \
+    -draw "polygon 1,2 6,2 7,4 14,4 14,14 1,14" -stroke none -fill "$1" \
+    -draw "rectangle 3,6 12,7" -draw "rectangle 3,9 12,9" -draw "rectangle 3,11 12,11" \
+    -draw "rectangle 3,13 12,13" "$3"
+}
 pair() { # name drawer
   "$2" "$BLUE" "$AMBER" /tmp/gs_on.png
   "$2" '#9a9a9a' '#c4c4c4' /tmp/gs_off.png
@@ -91,6 +97,7 @@ for S in 1 2; do
   pair "setupbtn$suffix" setup_icon
   pair "comparebtn$suffix" compare_icon
   pair "reportbtn$suffix" report_icon
+  pair "overviewbtn$suffix" overview_icon
 done
 rm -f /tmp/gs_on.png /tmp/gs_off.png /tmp/gs_tick_on.png /tmp/gs_tick_off.png
 
