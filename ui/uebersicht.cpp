@@ -250,7 +250,9 @@ TUebersichtDlg::TUebersichtDlg(FileOpener open, PairComparer compare, QWidget* p
     timer_->setInterval(kTakeMilliseconds);
     connect(timer_, &QTimer::timeout, this, [this] { TakeRows(); });
 
-    chartWindow_ = StatDlgChartWindow();
+    chartWindow_ = []() -> TChartfx& {
+        return *StatDlgChartWindow()(Thaupt::ChartWindowUse::Show); // throws when there is none
+    };
     saveChooser_ = [this](const QString& proposed, QString& filter) {
         QStringList filters;
         for (const QString& f : kExportFilters)
