@@ -87,8 +87,8 @@ public:
     }
 
     // The folder and the groups, a group at a time: nothing of them is held but the one.
-    void Finish(const std::string& folder, const std::vector<OverviewGroup>& groups,
-                const std::vector<OverviewRow>& rows) {
+    void WriteGroups(const std::string& folder, const std::vector<OverviewGroup>& groups,
+                     const std::vector<OverviewRow>& rows) {
         FoldersBefore(nullptr);
         std::fputs(empty_ ? "]" : "\n  ]", stdout);
         std::printf(",\n  \"folder\": %s,\n  \"groups\": [",
@@ -129,8 +129,8 @@ std::size_t Characters(const std::string& utf8) {
 
 // The table with its columns aligned (the notes last, as long as they are), then the trend of
 // every group of more than one period.
-void PrintText(const std::string& folder, const std::vector<OverviewRow>& sorted,
-               const std::vector<OverviewGroup>& groups, const std::vector<OverviewRow>& rows) {
+void PrintTable(const std::string& folder, const std::vector<OverviewRow>& sorted,
+                const std::vector<OverviewGroup>& groups, const std::vector<OverviewRow>& rows) {
     std::vector<std::vector<std::string>> table(1);
     for (const OverviewColumn& c : kOverviewColumns)
         table[0].push_back(c.header);
@@ -213,14 +213,14 @@ int RunOverview(const OverviewRequest& request) {
         rows.insert(rows.end(), scan.unreadableFolders.begin(), scan.unreadableFolders.end());
         const std::vector<OverviewGroup> groups = GroupRows(rows);
         if (json)
-            json->Finish(folder, groups, rows);
+            json->WriteGroups(folder, groups, rows);
         const bool exported = !request.csv.empty() || !request.xlsx.empty() || !request.pdf.empty();
         if (json && !exported)
             return 0;
         std::vector<OverviewRow> sorted = rows;
         SortWorstFirst(sorted);
         if (!json && !exported)
-            PrintText(folder, sorted, groups, rows);
+            PrintTable(folder, sorted, groups, rows);
         if (!request.csv.empty())
             WriteFileAtomically(request.csv, OverviewCsv(sorted));
         if (!request.xlsx.empty())
