@@ -77,9 +77,13 @@ struct Fleet {
         dir.write(".versteckt.csv", Month{"01.08.26"}.bytes());
         fs::create_directories(dir.path() / ".alt");
         dir.write(".alt/2026-07.csv", Month{"01.07.26"}.bytes());
+#ifndef _WIN32 // Wine makes no folder links
         fs::create_directory_symlink("..", dir.path() / "haus" / "schleife");
+#endif
     }
-    std::string folder() const { return dir.path().string(); }
+    std::string folder() const {
+        return dir.path().string();
+    }
 };
 
 std::vector<OverviewRow> ReadAll(const std::string& folder, unsigned threads = 0) {
