@@ -1,6 +1,7 @@
 // The overview window: reading in the background, cancelling, the order and sorting, the
 // enabled buttons, double-click, the comparison of a pair, the trend, copying and exporting.
 #include "chartfx3/recordingchartfx.h"
+#include "charts/overviewxlsx.h"
 #include "statglob/text.h"
 #include "tests/support/pdftools.h"
 #include "tests/support/testfiles.h"
@@ -201,9 +202,10 @@ private slots:
 
         // Double-click: a file opens; on the folder the trend of its group, in date order.
         DoubleClick("haus/okt.csv", 2);
-        QCOMPARE(opened, std::vector<std::string>{dir->file("haus/okt.csv")});
-        DoubleClick("haus/okt.csv", 0);
         QCOMPARE(opened.size(), std::size_t{1});
+        QVERIFY(same(opened[0], dir->file("haus/okt.csv")));
+        DoubleClick("haus/okt.csv", 0);
+        QCOMPARE(opened.size(), std::size_t{1}); // the folder column opens nothing
         ChartModel m = chart.shown();
         QCOMPARE(m.categories, (std::vector<std::string>{"04.09.26", "04.10.26", "01.11.26"}));
         QCOMPARE(m.series.size(), std::size_t{3});
@@ -223,11 +225,19 @@ private slots:
             chosenFilter = filters[f];
             chosenPath = Q(dir->file("aus/tabelle"));
             std::filesystem::create_directories(dir->path() / "aus");
-            dlg->ExportBtnClick();
+            if (f == 1 && !CanWriteXlsx()) // a build without libxlsxwriter says so
+                QVERIFY_THROWS_EXCEPTION(std::runtime_error, dlg->ExportBtnClick());
+            else
+                dlg->ExportBtnClick();
         }
         QCOMPARE(Q(ReadBytes(dir->file("aus/tabelle.csv"))), Q(OverviewCsv(dlg->ShownRows())));
-        QCOMPARE(ReadBytes(dir->file("aus/tabelle.xlsx")).substr(0, 2), std::string("PK"));
+        QCOMPARE(std::filesystem::exists(dir->file("aus/tabelle.xlsx")), CanWriteXlsx());
+        if (CanWriteXlsx())
+            QCOMPARE(ReadBytes(dir->file("aus/tabelle.xlsx")).substr(0, 2), std::string("PK"));
+        QCOMPARE(ReadBytes(dir->file("aus/tabelle.pdf")).substr(0, 5), std::string("%PDF-"));
+#ifndef _WIN32 // poppler's Linux tools cannot be started under Wine
         QVERIFY(Q(PdfText(dir->file("aus/tabelle.pdf"))).contains(QStringLiteral("nov.csv")));
+#endif
         // Never over one of the files read.
         chosenFilter = QStringLiteral("CSV-Datei (*.csv)");
         chosenPath = Q(dir->file("haus/nov.csv"));
