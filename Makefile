@@ -20,6 +20,8 @@ WIN_BUILD ?= build-windows
 QT_MINGW ?= $(or $(XDG_CACHE_HOME),$(HOME)/.cache)/gruppenstatistik/qt-6.4.2-mingw64
 # A tarball of such a Qt to unpack instead of building it, when the cache is missing.
 QT_SEED ?=
+# libxlsxwriter for Windows, built from Debian's source in seconds (make windows-xlsx).
+XLSX_MINGW ?= $(or $(XDG_CACHE_HOME),$(HOME)/.cache)/gruppenstatistik/xlsxwriter-mingw64
 # QT_BUILD=no: never build it from source (CI), fail instead when there is neither cache nor seed.
 QT_BUILD ?= yes
 FUZZ_SECONDS ?= 60
@@ -40,12 +42,12 @@ HARDENING_PACKAGES = clang-14 libclang-rt-14-dev llvm-14 python3 g++-mingw-w64-i
 # The Windows build: the 64-bit compiler with posix threads, Ninja, Debian's source tools (Qt
 # is built from qt6-base's source package), NSIS for the setup program; its tests: Wine, Xvfb,
 # ImageMagick for screenshots, python3-xlib to close a window as its close box does.
-WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix ninja-build dpkg-dev nsis \
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix libz-mingw-w64-dev ninja-build dpkg-dev nsis \
   wine64 wine python3-xlib x11-xkb-utils imagemagick
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench clean asan-test fuzz cross-check \
+.PHONY: all deps build run test bench clean asan-test fuzz cross-check windows-xlsx \
   windows-deps windows-qt windows windows-test package
 
 all: build
@@ -140,14 +142,18 @@ cross-check: deps
 windows-qt: windows-deps
 	GS_QT_SEED=$(QT_SEED) GS_QT_BUILD=$(QT_BUILD) packaging/windows/qt-mingw.sh $(QT_MINGW)
 
-$(WIN_BUILD)/CMakeCache.txt: | windows-qt
+windows-xlsx: windows-deps
+	packaging/windows/xlsxwriter-mingw.sh $(XLSX_MINGW)
+
+$(WIN_BUILD)/CMakeCache.txt: | windows-qt windows-xlsx
 	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DGS_WITH_BENCH=OFF \
+	  -DGS_XLSXWRITER_MINGW=$(XLSX_MINGW) \
 	  -DCMAKE_TOOLCHAIN_FILE=$(QT_MINGW)/lib/cmake/Qt6/qt.toolchain.cmake \
 	  -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
 	  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 
 # The programs and test programs, then the folder to ship, its zip and the setup program.
-windows: windows-qt $(WIN_BUILD)/CMakeCache.txt
+windows: windows-qt windows-xlsx $(WIN_BUILD)/CMakeCache.txt
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 	packaging/windows/package.sh $(WIN_BUILD) $(QT_MINGW)
 

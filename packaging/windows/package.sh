@@ -62,6 +62,12 @@ crlf "$here/LIESMICH.txt" | sed "s/@VERSION@/$version/" >"$folder/LIESMICH.txt"
 crlf "$here/Lizenzen.txt" >"$folder/Lizenzen/LIESMICH.txt"
 cp "$root/third_party/qtsvg/LICENSES/LGPL-3.0-only.txt" \
   "$root/third_party/qtsvg/LICENSES/GPL-3.0-only.txt" "$folder/Lizenzen/"
+# libxlsxwriter and zlib, linked into the programs when the build found them.
+xlsx=$(sed -n 's/^GS_XLSXWRITER_MINGW:PATH=//p' "$build/CMakeCache.txt")
+if [ -n "$xlsx" ]; then
+  crlf "$xlsx/share/doc/License.txt" >"$folder/Lizenzen/libxlsxwriter.txt"
+  crlf /usr/share/doc/libz-mingw-w64-dev/copyright >"$folder/Lizenzen/zlib.txt"
+fi
 
 find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec "$triplet-strip" --strip-unneeded {} +
 

@@ -75,20 +75,10 @@ work=$prefix.work
 mkdir -p "$work"
 cd "$work"
 
-# Debian's source package of the installed version, patches applied. apt-get source needs a
-# deb-src entry for the mirror the deb entry uses.
-if ! apt-get source --print-uris "qt6-base=$host_version" >/dev/null 2>&1; then
-  SUDO=$([ "$(id -u)" = 0 ] || echo sudo)
-  uris=$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n1)
-  signed=$(sed -n 's/^Signed-By: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n1)
-  printf '%s\n' "# Debian's source packages (Qt for MinGW-w64 is built from qt6-base's source)." \
-    "Types: deb-src" "URIs: ${uris:-http://deb.debian.org/debian}" "Suites: bookworm" \
-    "Components: main" "Signed-By: ${signed:-/usr/share/keyrings/debian-archive-keyring.gpg}" |
-    $SUDO tee /etc/apt/sources.list.d/gruppenstatistik-src.sources >/dev/null
-  $SUDO apt-get -o DPkg::Lock::Timeout=300 update
-fi
+# Debian's source package of the installed version, patches applied.
+. "$root/packaging/windows/debian-source.sh"
+debian_source qt6-base "$host_version"
 src=qt6-base-${host_version%-*}
-[ -d "$src" ] || apt-get source "qt6-base=$host_version"
 
 cmake -S "$src" -B qtbase -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_INSTALL_PREFIX="$prefix" \
