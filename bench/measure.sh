@@ -10,7 +10,9 @@
 #   - the peak memory of loading a 1 GB file (the JSON report of a sparse file);
 #   - the peak memory and time of refusing a 3 GB names file (--etagen, a sparse file);
 #   - the overview of 1,000 files (--uebersicht --json) against 1,000 runs of --json, its
-#     peak memory and CPU use, and its peak memory on 10,000 files.
+#     peak memory and CPU use, and its peak memory on 10,000 files;
+#   - the overview window on those 10,000 files (gs_overviewprobe): its first rows, and the
+#     longest its event loop stalled while reading.
 # Steps whose programs are not built are skipped with a note.
 #   bench/measure.sh [BUILD]   BUILD: the build folder, from the repository's root (default
 #                              build); RUNS=20 runs per process figure
@@ -190,4 +192,15 @@ if [ -x "$report" ] && "$report" --help 2>&1 | grep -q -- --uebersicht; then
   /usr/bin/time -f '%M %e' -o "$work/rss" "$report" --uebersicht "$work/fleet" --json >/dev/null
   read -r kb seconds < <(tail -n 1 "$work/rss")
   echo "== overview of 10,000 files: peak memory $(( kb / 1024 )) MB (budget 50 MB), $seconds s"
+  # The window on the same 10,000 files: the worst of five readings.
+  probe=$BUILD/bench/showprobe/gs_overviewprobe
+  if [ -x "$probe" ]; then
+    for ((i = 0; i < 5; i++)); do
+      QT_QPA_PLATFORM=$platform "$probe" "$work/fleet" 2>/dev/null | sed -n 's/^gs_overviewprobe: //p'
+    done | awk '{ f = $5 > f ? $5 : f; a = $8 > a ? $8 : a; l = $12 > l ? $12 : l }
+      END { printf("== overview window on 10,000 files (worst of 5): first rows %d ms (budget 200 ms), " \
+        "all read %d ms, longest stall of the window %d ms\n", f, a, l) }'
+  else
+    skip "gs_overviewprobe is not built"
+  fi
 fi
