@@ -52,10 +52,6 @@ const QString kExportFilters[] = {QStringLiteral("CSV-Datei (*.csv)"),
 const QString kExportSuffixes[] = {QStringLiteral("csv"), QStringLiteral("xlsx"),
                                    QStringLiteral("pdf")};
 
-QString PathText(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
 QPushButton* Button(QWidget* parent, const QString& name, const QString& text,
                     const QString& hint) {
     auto* button = new QPushButton(text, parent);
@@ -108,7 +104,7 @@ public:
             return QText(column.cell(row).text);
         case Qt::ToolTipRole:
             if (index.column() == 1)
-                return PathText(row.path);
+                return FileNameText(row.path);
             return index.column() == static_cast<int>(kNotesColumn) ? data(index, Qt::DisplayRole)
                                                                     : QVariant();
         case kSortRole: {
@@ -298,7 +294,7 @@ void TUebersichtDlg::ReadFolder(const std::string& folder) {
     cancel_ = false;
     total_ = 0;
     done_ = 0;
-    OrdnerLabel->setText(QStringLiteral("Ordner: ") + PathText(folder));
+    OrdnerLabel->setText(QStringLiteral("Ordner: ") + FileNameText(folder));
     Fortschritt->setRange(0, 0); // until the files are counted
     StatusLabel->setText(QStringLiteral("Suche Statistikdateien…"));
     thread_ = QThread::create([this, folder] {
@@ -430,10 +426,11 @@ void TUebersichtDlg::VerlaufClick(TrendChart which) {
     if (StatDlg) {
         QStringList inputs;
         for (std::size_t i : group->periods)
-            inputs << PathText(Rows()[i].path);
+            inputs << FileNameText(Rows()[i].path);
         const std::string stem =
             which == TrendChart::Waits ? "Verlauf_Wartezeiten" : "Verlauf_Rufe_pro_Tag";
-        StatDlg->SetTrendOrigin(PathText(JoinPath(JoinPath(folder_, group->folder), stem)), inputs);
+        StatDlg->SetTrendOrigin(FileNameText(JoinPath(JoinPath(folder_, group->folder), stem)),
+                                inputs);
     }
 }
 
@@ -460,7 +457,7 @@ void TUebersichtDlg::KopierenBtnClick() {
 void TUebersichtDlg::ExportBtnClick() {
     QString filter = kExportFilters[0];
     const QString proposed =
-        QDir(PathText(folder_)).filePath(QStringLiteral("Übersicht.") + kExportSuffixes[0]);
+        QDir(FileNameText(folder_)).filePath(QStringLiteral("Übersicht.") + kExportSuffixes[0]);
     QString path = saveChooser_ ? saveChooser_(proposed, filter) : QString();
     if (path.isEmpty())
         return;
@@ -473,7 +470,7 @@ void TUebersichtDlg::ExportBtnClick() {
         throw std::runtime_error(kNoXlsx);
     QStringList inputs;
     for (const OverviewRow& row : Rows())
-        inputs << PathText(row.path);
+        inputs << FileNameText(row.path);
     if (!MayWrite(path, inputs, this))
         return;
     const std::vector<OverviewRow> rows = ShownRows();
